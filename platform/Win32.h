@@ -1,0 +1,18 @@
+// The Windows API subset the framework is written against. On Windows these are the system
+// headers; elsewhere our layer over SDL2 declares and implements the same names.
+#pragma once
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <olectl.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+#else
+#include "platform/sdl/Win32Api.h"
+#include "platform/sdl/Win32Imaging.h"
+#include <GL/gl.h>
+#include <GL/glu.h>
+#endif

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, then the sanitizer build. Starts Xvfb when no
+# display is set, since the tests that draw need an X server.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh" clang libclang-rt-14-dev
+
+xvfb_pid=""
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+if [ -z "${DISPLAY:-}" ]; then
+    for n in $(seq 90 130); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+        break
+    done
+fi
+
+jobs=$(nproc)
+run_suite() { # build-folder extra-cmake-args...
+    local dir=$1; shift
+    cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir"
+    (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600)
+}
+
+echo "== Tests"
+run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DMOONHOP_SANITIZE=ON
