@@ -11,7 +11,7 @@ ColourRamp::ColourRamp() : ColourRamp(rampFile) {}
 ColourRamp::ColourRamp(const char* fileName) {
     image.Load(fileName);
     // The row is read as blue, green, red; grey or alpha pictures are turned into that first.
-    if (!image.ConvertTo(BGR) || image.BytesPerPixel() != 3)
+    if (!image.ConvertTo(PixelFormat::BGR) || image.BytesPerPixel() != 3)
         return;
     const unsigned char* row = image.Row(0);
     if (row == nullptr)
