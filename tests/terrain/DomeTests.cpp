@@ -40,7 +40,7 @@ TEST(Dome, EveryVertexLiesOnTheUpperHemisphere) {
     MeshCensus c = Census(dome);
     EXPECT_EQ(c.vertices.size(), 545u);
     int rim = 0;
-    for (const TriVertex* v : c.vertices) {
+    for (const TriVertex* v : c.vertexList) {
         EXPECT_NEAR(v->position.Length(), 35.0, 1e-12);
         EXPECT_GE(v->position.y, 0.0);
         rim += v->position.y == 0.0;

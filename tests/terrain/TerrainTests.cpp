@@ -89,7 +89,7 @@ TEST_F(MoonTest, ConstructionGrowsTheKnownMoon) {
     EXPECT_NEAR(moon->heightColours->maxHeight, 710.6662773140756, golden);
     int onRadius = 0;
     bool top = false;
-    for (const TriVertex* v : c.vertices) {
+    for (const TriVertex* v : c.vertexList) {
         onRadius += v->position.Length() == 700.0;
         top = top || v->position == Vec3(0, 700, 0);
     }
