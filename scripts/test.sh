@@ -35,8 +35,7 @@ run_suite() { # build-folder extra-cmake-args...
 echo "== Tests"
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-# Full unwinding: Mesa has no frame pointers, and suppressions need whole stacks.
-export ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0
+export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DMOONHOP_SANITIZE=ON
