@@ -23,20 +23,21 @@ void LanderCamWindow::OnCreate() {
     FinishContext();
 }
 
-void LanderCamWindow::LookFromCamera() {
+CameraPose LanderCamWindow::View() const {
+    CameraPose pose;
     if (!topView) {
-        const Vec3& eye = lander->cameraPoint;
-        const Vec3 target = lander->cameraPoint + lander->head->normals[4];
-        const Vec3& up = lander->head->normals[3];
-        gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, up.x, up.y, up.z);
-        return;
+        pose.eye = lander->cameraPoint;
+        pose.target = lander->cameraPoint + lander->head->normals[4];
+        pose.up = lander->head->normals[3];
+        return pose;
     }
     const Vec3& p = lander->position;
     const Vec3& n = lander->normals[0];
-    const Vec3 eye(n.x * topViewDistance + p.x, n.y * topViewDistance + p.y,
-                   n.z * topViewDistance + p.z);
-    const Vec3& up = lander->normals[2];
-    gluLookAt(eye.x, eye.y, eye.z, p.x, p.y, p.z, up.x, up.y, up.z);
+    pose.eye =
+        Vec3(n.x * topViewDistance + p.x, n.y * topViewDistance + p.y, n.z * topViewDistance + p.z);
+    pose.target = p;
+    pose.up = lander->normals[2];
+    return pose;
 }
 
 void LanderCamWindow::OnDisplay() {
@@ -46,7 +47,7 @@ void LanderCamWindow::OnDisplay() {
     TurnAngles();
 
     glPushMatrix();
-    LookFromCamera();
+    View().Look();
     DrawSkyAndMoon();
     lander->Draw();
     DrawSurroundings();

@@ -3,6 +3,7 @@
 // the main view advances the lander and refines the moon.
 #pragma once
 
+#include "game/CameraPose.h"
 #include "game/SceneWindow.h"
 
 class LanderCamWindow : public SceneWindow {
@@ -14,10 +15,13 @@ class LanderCamWindow : public SceneWindow {
     void OnMouseMove(int x, int y) override;
     void OnKeyboard(int key, bool pressed) override;
 
+    // The riding camera looks out of the top of the mast's head; the top view looks down on
+    // the lander from topViewDistance above it.
+    CameraPose View() const;
+
     double topViewDistance = 200.0; // how far above the lander the top view's eye sits
     bool topView = false;           // false: riding on the mast
 
   private:
     void ToggleView();
-    void LookFromCamera();
 };

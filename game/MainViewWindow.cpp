@@ -1,5 +1,6 @@
 #include "game/MainViewWindow.h"
 
+#include "game/CameraPose.h"
 #include "lander/Lander.h"
 #include "scene/Light.h"
 #include "scene/Mat3.h"
@@ -46,9 +47,7 @@ void MainViewWindow::OnDisplay() {
     TurnAngles();
 
     glPushMatrix();
-    const Vec3& target = lander->position;
-    const Vec3& up = lander->normals[0];
-    gluLookAt(eye.x, eye.y, eye.z, target.x, target.y, target.z, up.x, up.y, up.z);
+    CameraPose{eye, lander->position, lander->normals[0]}.Look();
     DrawSkyAndMoon();
     lander->Update(kStep);
     lander->Draw();
