@@ -84,7 +84,7 @@ TEST_F(CamWindow, XLaunchesOnPressAndOnRelease) {
 }
 
 TEST_F(CamWindow, MainViewKeysDoNothingHere) {
-    for (int key : {'A', 'P', 'W', '0', 'I', VK_LEFT, VK_PRIOR})
+    for (int key : std::initializer_list<int>{'A', 'P', 'W', '0', 'I', VK_LEFT, VK_PRIOR})
         Tap(Cam(), key);
     EXPECT_EQ(TheLander().engine.pitch, 0);
     EXPECT_EQ(TheLander().engine.power, 5);

@@ -159,7 +159,7 @@ TEST_F(MainViewKeys, ShiftIsRecordedOnPressAndRelease) {
 }
 
 TEST_F(MainViewKeys, UnboundKeysChangeNothing) {
-    for (int key : {'Q', 'Y', VK_SPACE, '9', VK_F12})
+    for (int key : std::initializer_list<int>{'Q', 'Y', VK_SPACE, '9', VK_F12})
         Tap(View(), key);
     EXPECT_EQ(TheLander().engine.power, 5);
     EXPECT_EQ(TheLander().engine.pitch, 0);
@@ -171,7 +171,7 @@ TEST_F(MainViewKeys, UnboundKeysChangeNothing) {
 
 TEST(MainViewWithoutScene, KeysThatNeedTheSceneAreIgnored) {
     MainViewWindow view;
-    for (int key : {'A', 'P', 'W', 'X', '0', '3', VK_LEFT, VK_PRIOR})
+    for (int key : std::initializer_list<int>{'A', 'P', 'W', 'X', '0', '3', VK_LEFT, VK_PRIOR})
         Tap(view, key);
     Tap(view, 'K');
     EXPECT_EQ(view.orbitDistance, 310);
