@@ -263,9 +263,9 @@ TEST_F(BodiesInContext, LandingDiskFacesUpAndModulatesItsPictureByGrey) {
     EXPECT_EQ(centre.b, 0);
 }
 
-TEST_F(BodiesInContext, SphereKeepsTheCurrentAlpha) {
+TEST_F(BodiesInContext, SphereSendsItsColourWithoutItsAlpha) {
     Sphere sphere;
-    sphere.colour = Rgba(0, 0, 1, 1);
+    sphere.colour = Rgba(0, 0, 1, 0); // a transparent alpha here must not reach OpenGL
     sphere.Create(100.0f, 20, 20, false);
     LookDown();
     glColor4f(0.3f, 0.3f, 0.3f, 0.25f);
@@ -275,7 +275,7 @@ TEST_F(BodiesInContext, SphereKeepsTheCurrentAlpha) {
     EXPECT_EQ(colour[0], 0.0f);
     EXPECT_EQ(colour[1], 0.0f);
     EXPECT_EQ(colour[2], 1.0f);
-    EXPECT_EQ(colour[3], 0.25f);
+    EXPECT_EQ(colour[3], 1.0f); // a three-component colour is opaque
 }
 
 TEST_F(BodiesInContext, SphereDrawsInItsColourAtTheOrigin) {
