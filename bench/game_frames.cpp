@@ -88,8 +88,12 @@ void RunGame(benchmark::State& state, bool plume) {
     }
 }
 
-void MainViewAtStart(benchmark::State& state) { RunGame(state, false); }
-void MainViewDuringFullPlume(benchmark::State& state) { RunGame(state, true); }
+void MainViewAtStart(benchmark::State& state) {
+    RunGame(state, false);
+}
+void MainViewDuringFullPlume(benchmark::State& state) {
+    RunGame(state, true);
+}
 } // namespace
 
 BENCHMARK(MainViewAtStart)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
