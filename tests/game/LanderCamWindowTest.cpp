@@ -56,11 +56,6 @@ TEST_F(CamWindow, SpaceTwiceRestoresTheRidingCameraTitleAndSize) {
     EXPECT_EQ(Cam().Height(), 300);
 }
 
-TEST_F(CamWindow, SpaceReleaseDoesNothing) {
-    Cam().OnKeyboard(VK_SPACE, false);
-    EXPECT_FALSE(Cam().topView);
-}
-
 TEST_F(CamWindow, KMovesTheTopViewAwayInStepsOf20) {
     Tap(Cam(), 'K', 2);
     EXPECT_EQ(Cam().topViewDistance, 240);
@@ -90,13 +85,6 @@ TEST_F(CamWindow, MainViewKeysDoNothingHere) {
     EXPECT_EQ(TheLander().engine.power, 5);
     ExpectSameMast(TheLander(), *StartingLander());
     EXPECT_EQ(Cam().topViewDistance, 200);
-}
-
-TEST_F(CamWindow, ShiftIsRecorded) {
-    Cam().OnKeyboard(VK_SHIFT, true);
-    EXPECT_TRUE(Cam().shiftDown);
-    Cam().OnKeyboard(VK_SHIFT, false);
-    EXPECT_FALSE(Cam().shiftDown);
 }
 
 TEST_F(CamMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {

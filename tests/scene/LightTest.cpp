@@ -53,14 +53,6 @@ class LightInContext : public ::testing::Test {
 };
 } // namespace
 
-TEST(LightSettings, StartUnconfiguredAndSwitchedOff) {
-    Light light;
-    EXPECT_EQ(light.number, -1);
-    EXPECT_EQ(light.intensity, 1.0);
-    EXPECT_FALSE(light.enabled);
-    EXPECT_EQ(light.positional, 0);
-}
-
 TEST(LightSettings, SetupKeepsIntensitySwitchAndSpot) {
     Light light;
     light.SetIntensity(0.7);
@@ -74,13 +66,6 @@ TEST(LightSettings, SetupKeepsIntensitySwitchAndSpot) {
     EXPECT_TRUE(light.enabled);
     EXPECT_EQ(light.spotCutoff, 45);
     EXPECT_EQ(light.spotExponent, 3);
-}
-
-TEST(LightSettings, SetPositionKeepsTheKindOfLight) {
-    Light light = SpotLight();
-    light.SetPosition(Vec3(4, 5, 6));
-    EXPECT_EQ(light.position, Vec3(4, 5, 6));
-    EXPECT_EQ(light.positional, 1);
 }
 
 TEST_F(LightInContext, ColoursAreScaledByIntensityWithAlphaOne) {

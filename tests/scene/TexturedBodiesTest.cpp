@@ -170,17 +170,6 @@ TEST_F(BodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) 
     EXPECT_EQ(stars.image.Width(), 0); // the pixels are freed at once
 }
 
-TEST_F(BodiesInContext, EachLoadMakesAFreshTextureName) {
-    folder.WriteBitmap("StarSphere.bmp", 4, 0, 255, 0);
-    folder.WriteBitmap("LandingDisk.bmp", 4, 0, 0, 255);
-    StarSphere stars;
-    LandingDisk disk;
-    stars.LoadTexture();
-    disk.LoadTexture();
-    EXPECT_NE(stars.texture, disk.texture);
-    EXPECT_EQ(Integer(GL_TEXTURE_BINDING_2D), static_cast<GLint>(disk.texture));
-}
-
 TEST_F(BodiesInContext, MissingPictureLeavesAnEmptyBoundTexture) {
     LandingDisk disk;
     disk.LoadTexture();
