@@ -40,7 +40,7 @@ class Lander {
     enum Face { Top = 0, Bottom = 1, MinusX = 2, PlusZ = 3, PlusX = 4, MinusZ = 5 };
     static constexpr double kMoonRadius = 700.0;
 
-    double mass = 0.0;
+    double mass = 1.0;
     double gravity = 0.0; // the magnitude of the moon's pull
     bool running = false;
     Engine engine;

@@ -1,14 +1,7 @@
 #include "scene/Random.h"
 
-namespace {
-std::uint32_t state = 1;
-} // namespace
+std::uint32_t random_detail::state = 1;
 
 void SeedRandom(std::uint32_t seed) {
-    state = seed;
-}
-
-int NextRandom() {
-    state = state * 214013u + 2531011u;
-    return static_cast<int>((state >> 16) & 0x7fffu);
+    random_detail::state = seed;
 }

@@ -1,5 +1,7 @@
 #include "LanderTesting.h"
 
+#include <cmath>
+
 TEST(LanderPlacement, StandsTenUnitsAboveTheMoon) {
     auto lander = GameLander();
     EXPECT_EQ(lander->FootCentre(), Vec3(0, 710, 0));
@@ -56,4 +58,15 @@ TEST(LanderPlacement, ResetKeepsTheAimButClearsGravity) {
     EXPECT_EQ(lander->engine.pitch, 30);
     EXPECT_NEAR(lander->velocity.Length(), 7.0, 1e-12);
     EXPECT_GT(lander->velocity.x, 0.0);
+}
+
+TEST(LanderPlacement, UnplacedLanderSurvivesAStep) {
+    auto lander = std::make_unique<Lander>(20, 5, 20, 20, 5);
+    lander->Update(kStep);
+    lander->Launch();
+    lander->Update(kStep);
+    // Everything sits at the origin, inside the moon: the step is taken as a touchdown.
+    EXPECT_FALSE(lander->running);
+    EXPECT_EQ(lander->position, Vec3());
+    EXPECT_TRUE(std::isfinite(lander->velocity.x));
 }

@@ -50,11 +50,3 @@ TEST(MastControl, HeadTiltsAloneAboutItsBase) {
     ExpectNear(lander->head->BaseCentre(), Vec3(0, 772.5, 0), 1e-9);
     ExpectNear(lander->cameraPoint, Vec3(-25, 772.5, 0), 0.02);
 }
-
-TEST(MastControl, HasNoLimits) {
-    auto lander = GameLander();
-    for (int i = 0; i < 120; ++i)
-        lander->TiltMast(3);
-    // 360 degrees at pi = 3.142 is a little more than one whole turn.
-    EXPECT_NEAR(lander->cameraPoint.y, 797.5, 0.1);
-}

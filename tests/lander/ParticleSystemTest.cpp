@@ -27,7 +27,9 @@ std::unique_ptr<ParticleSystem> Plume() {
 }
 
 bool SameRecord(const Particle& a, const Particle& b) {
-    return std::memcmp(&a, &b, sizeof(Particle)) == 0;
+    return a.position == b.position && a.velocity == b.velocity && a.life == b.life &&
+           a.fade == b.fade && a.mass == b.mass && a.alive == b.alive &&
+           std::memcmp(&a.colour, &b.colour, sizeof(Rgba)) == 0;
 }
 } // namespace
 

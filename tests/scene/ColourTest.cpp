@@ -18,18 +18,3 @@ TEST(RgbaScaled, ForcesAlphaToOne) {
     EXPECT_EQ(c.b, 1.0f);
     EXPECT_EQ(c.a, 1.0f);
 }
-
-TEST(RgbaData, IsFourContiguousFloatsRedFirst) {
-    Rgba c;
-    EXPECT_EQ(c.a, 0.0f);
-    c.Set(0.1f, 0.2f, 0.3f, 0.4f);
-    const float* d = c.Data();
-    EXPECT_EQ(d[0], 0.1f);
-    EXPECT_EQ(d[1], 0.2f);
-    EXPECT_EQ(d[2], 0.3f);
-    EXPECT_EQ(d[3], 0.4f);
-    Rgba black = Rgba::OpaqueBlack(), white = Rgba::OpaqueWhite();
-    EXPECT_EQ(black.r + black.g + black.b, 0.0f);
-    EXPECT_EQ(black.a, 1.0f);
-    EXPECT_EQ(white.r + white.g + white.b + white.a, 4.0f);
-}

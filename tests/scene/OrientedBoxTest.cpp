@@ -16,14 +16,6 @@ void ExpectNear(const Vec3& a, const Vec3& b, double tolerance = 1e-9) {
 }
 } // namespace
 
-TEST(OrientedBoxPlacement, StartsUnbuiltAtTheOrigin) {
-    OrientedBox box(40, 2, Rgba::OpaqueWhite());
-    EXPECT_FALSE(box.cornersBuilt);
-    for (const Vec3& c : box.corners)
-        EXPECT_EQ(c, Vec3());
-    EXPECT_EQ(box.swivelAxis, Vec3());
-}
-
 TEST(OrientedBoxPlacement, FirstPlacementBuildsTheCornersAndNormals) {
     OrientedBox box = MastAt(Vec3(0, 0, 0));
     EXPECT_TRUE(box.cornersBuilt);
@@ -96,11 +88,4 @@ TEST(OrientedBoxRotation, SwivelTurnsAboutTheStoredAxisThroughTheBase) {
     ExpectNear(turned.TopCentre(), Vec3(1, 42, 3), 1e-12);
     ExpectNear(turned.normals[OrientedBox::PlusX], Vec3(0, 0, -1), 1e-3);
     EXPECT_EQ(turned.position, Vec3(1, 2, 3));
-}
-
-TEST(OrientedBoxRotation, TranslateMovesEveryCorner) {
-    OrientedBox box = MastAt(Vec3(0, 0, 0));
-    box.Translate(Vec3(1, 2, 3));
-    EXPECT_EQ(box.BaseCentre(), Vec3(1, 2, 3));
-    EXPECT_EQ(box.TopCentre(), Vec3(1, 42, 3));
 }
