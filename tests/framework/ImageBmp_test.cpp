@@ -39,6 +39,22 @@ TEST_F(ReadBmp, BottomUp24BitRowsComeInFileOrder) {
     EXPECT_EQ(RowBytes(image, 1), Bytes(rows.begin() + 16, rows.begin() + 31));
 }
 
+TEST_F(ReadBmp, UnpaddedRowsAreReadWhole) {
+    // 4 pixels make 12 bytes: no padding between rows.
+    Bytes data(24);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<std::uint8_t>(i);
+    ASSERT_TRUE(Read(Bmp(4, 2, 24, {}, data)));
+    EXPECT_EQ(RowBytes(image, 1), Bytes(data.begin() + 12, data.end()));
+    data.resize(40, 9); // stated data beyond the rows is allowed
+    ASSERT_TRUE(Read(Bmp(4, 2, 24, {}, data)));
+    EXPECT_EQ(RowBytes(image, 0), Bytes(data.begin(), data.begin() + 12));
+    Bytes file = Bmp(4, 2, 24, {}, data);
+    file.pop_back(); // but it must all be there
+    EXPECT_FALSE(Read(file));
+    EXPECT_EQ(image.extra->pixels, nullptr);
+}
+
 TEST_F(ReadBmp, TopDownFileGivesTheSameImage) {
     ASSERT_TRUE(Read(Bmp(5, 2, 24, {}, FileRows())));
     const Image bottomUp(image);
