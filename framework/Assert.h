@@ -1,12 +1,9 @@
-// Guards internal invariants: a failed check names the expression, the source and the line,
-// then stops the program.
+// Framework assertions: a failure names the expression, the source file and the line on
+// standard error and stops the program. They stay on in every build.
 #pragma once
 
-#include <cstdio>
-#include <cstdlib>
+namespace framework {
+[[noreturn]] void AssertFailed(const char* expression, const char* file, int line);
+}
 
-#define FW_ASSERT(expr)                                                                            \
-    ((expr) ? (void)0                                                                              \
-            : (std::fprintf(stderr, "Assertion failed: %s, file %s, line %d\n", #expr, __FILE__,   \
-                            __LINE__),                                                             \
-               std::abort()))
+#define FW_ASSERT(expr) ((expr) ? (void)0 : ::framework::AssertFailed(#expr, __FILE__, __LINE__))

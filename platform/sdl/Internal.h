@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace win32sdl {
 
@@ -55,9 +56,9 @@ struct Window : Object {
 // Device contexts: a window's own DC and memory DCs for bitmaps.
 struct Dc : Object {
     explicit Dc(Kind k) : Object(k) {}
-    HWND window = nullptr;           // window DCs only
-    HPALETTE palette = nullptr;      // selected palette (the default palette when none)
-    HGDIOBJ bitmap = nullptr;        // memory DCs: the selected bitmap
+    HWND window = nullptr;            // window DCs only
+    HPALETTE palette = nullptr;       // selected palette (the default palette when none)
+    HGDIOBJ bitmap = nullptr;         // memory DCs: the selected bitmap
     HGDIOBJ originalBitmap = nullptr; // memory DCs: the 1x1 stock bitmap they start with
 };
 
@@ -79,8 +80,9 @@ struct State {
     std::uintptr_t nextHandle = 0x10000;
     std::unordered_map<std::string, WindowClass> classes; // by lower-case name
     ATOM nextAtom = 0xC000;
-    std::deque<MSG> posted;  // PostMessageA, in order
-    std::deque<MSG> input;   // translated SDL events, in order
+    std::vector<HWND> windows; // live windows in creation order
+    std::deque<MSG> posted;    // PostMessageA, in order
+    std::deque<MSG> input;     // translated SDL events, in order
     bool quitPosted = false;
     int quitCode = 0;
     HWND capture = nullptr;
@@ -107,9 +109,15 @@ template <class T> T* Find(const void* handle, Kind kind) {
     Object* o = FindObject(handle);
     return o && o->kind == kind ? static_cast<T*>(o) : nullptr;
 }
-inline Window* FindWindow(HWND h) { return Find<Window>(h, Kind::Window); }
-inline GlContext* FindContext(HGLRC h) { return Find<GlContext>(h, Kind::GlContext); }
-inline Palette* FindPalette(HPALETTE h) { return Find<Palette>(h, Kind::Palette); }
+inline Window* FindWindow(HWND h) {
+    return Find<Window>(h, Kind::Window);
+}
+inline GlContext* FindContext(HGLRC h) {
+    return Find<GlContext>(h, Kind::GlContext);
+}
+inline Palette* FindPalette(HPALETTE h) {
+    return Find<Palette>(h, Kind::Palette);
+}
 // A window or memory device context.
 Dc* FindDc(HDC h);
 // Removes an object from the table and destroys it.
@@ -121,6 +129,10 @@ Window* FindWindowByNativeId(Uint32 id);
 // Creates the native window with the attributes of a pixel format (0: no OpenGL).
 bool CreateNativeWindow(Window& w, int pixelFormat);
 void DestroyNativeWindow(Window& w);
+// Makes the context the state records as current current again in SDL (or none).
+void RestoreCurrentContext();
+// Calls a window's procedure.
+LRESULT CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Applies a pixel format's attributes to SDL before a window or context is created.
 void ApplyFormatAttributes(int pixelFormat);
 

@@ -74,6 +74,8 @@ Window* FindWindowByNativeId(Uint32 id) {
     return nullptr;
 }
 
-DWORD MessageTime() { return static_cast<DWORD>(SDL_GetTicks()); }
+DWORD MessageTime() {
+    return static_cast<DWORD>(SDL_GetTicks());
+}
 
 } // namespace win32sdl

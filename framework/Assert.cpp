@@ -1,0 +1,13 @@
+#include "framework/Assert.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace framework {
+void AssertFailed(const char* expression, const char* file, int line) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "Assertion failed: %s, file %s, line %d\n", expression, file, line);
+    std::fflush(stderr);
+    std::abort();
+}
+} // namespace framework

@@ -1,0 +1,83 @@
+// OpenGL rendering contexts. A new context shares nothing and does not become current.
+#include "platform/sdl/Internal.h"
+
+using namespace win32sdl;
+
+namespace {
+void ReleaseCurrent() {
+    State& s = GetState();
+    SDL_GL_MakeCurrent(nullptr, nullptr);
+    s.currentContext = nullptr;
+    s.currentDc = nullptr;
+}
+} // namespace
+
+namespace win32sdl {
+
+GlContext::~GlContext() {
+    if (context)
+        SDL_GL_DeleteContext(context);
+}
+
+void RestoreCurrentContext() {
+    State& s = GetState();
+    GlContext* c = FindContext(s.currentContext);
+    Window* w = FindWindow(WindowFromDC(s.currentDc));
+    if (c && w && w->native)
+        SDL_GL_MakeCurrent(w->native, c->context);
+    else
+        ReleaseCurrent();
+}
+
+} // namespace win32sdl
+
+HGLRC wglCreateContext(HDC dc) {
+    Window* w = FindWindow(WindowFromDC(dc));
+    if (!w || !w->native || !w->pixelFormat)
+        return nullptr;
+    ApplyFormatAttributes(w->pixelFormat);
+    SDL_GLContext context = SDL_GL_CreateContext(w->native);
+    RestoreCurrentContext();
+    if (!context)
+        return nullptr;
+    auto c = std::make_unique<GlContext>();
+    c->context = context;
+    c->pixelFormat = w->pixelFormat;
+    return static_cast<HGLRC>(AddObject(std::move(c)));
+}
+
+BOOL wglDeleteContext(HGLRC context) {
+    if (!FindContext(context))
+        return FALSE;
+    if (GetState().currentContext == context)
+        ReleaseCurrent();
+    RemoveObject(context);
+    return TRUE;
+}
+
+BOOL wglMakeCurrent(HDC dc, HGLRC context) {
+    State& s = GetState();
+    if (!context) {
+        ReleaseCurrent();
+        return TRUE;
+    }
+    GlContext* c = FindContext(context);
+    Window* w = FindWindow(WindowFromDC(dc));
+    // As on Windows, a failed call leaves no context current.
+    if (!c || !w || !w->native || w->pixelFormat != c->pixelFormat ||
+        SDL_GL_MakeCurrent(w->native, c->context) != 0) {
+        ReleaseCurrent();
+        return FALSE;
+    }
+    s.currentContext = context;
+    s.currentDc = dc;
+    return TRUE;
+}
+
+HGLRC wglGetCurrentContext() {
+    return GetState().currentContext;
+}
+
+HDC wglGetCurrentDC() {
+    return GetState().currentDc;
+}
