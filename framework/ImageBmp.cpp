@@ -46,17 +46,24 @@ bool ReadHeader(ImageFile& file, BmpHeader& h) {
     return h.width > 0 && h.height > 0;
 }
 
-// The whole pixel data, as the file states its size. The padded rows must fit in it and the
-// file must hold all of it; checked before anything is allocated, so a short file cannot make
-// us reserve what it claims.
-std::unique_ptr<std::uint8_t[]> ReadPixelData(ImageFile& file, const BmpHeader& h,
-                                              long long padded) {
+// Bytes of pixel data the file states, or -1 when the padded rows do not fit in them or the
+// file does not hold them all. Checked before anything is allocated, so a short file cannot
+// make us reserve what it claims. Leaves the file at the start of the pixel data.
+long long CheckPixelData(ImageFile& file, const BmpHeader& h, long long padded) {
     const long long rows = padded * h.height;
     const long long dataSize = h.imageSize != 0 ? h.imageSize : rows;
     const long long length = file.Length();
-    if (rows > dataSize || length < 0 || dataSize > length - static_cast<long long>(h.dataOffset))
-        return nullptr;
-    if (!file.Seek(h.dataOffset))
+    if (rows > dataSize || length < 0 || dataSize > length - static_cast<long long>(h.dataOffset) ||
+        !file.Seek(h.dataOffset))
+        return -1;
+    return dataSize;
+}
+
+// The whole pixel data, as the file states its size.
+std::unique_ptr<std::uint8_t[]> ReadPixelData(ImageFile& file, const BmpHeader& h,
+                                              long long padded) {
+    const long long dataSize = CheckPixelData(file, h, padded);
+    if (dataSize < 0)
         return nullptr;
     std::unique_ptr<std::uint8_t[]> data(new (std::nothrow)
                                              std::uint8_t[static_cast<size_t>(dataSize)]);
@@ -78,6 +85,13 @@ bool Read24(ImageFile& file, const BmpHeader& h, ImageExtra& image) {
     if (rowBytes > INT_MAX)
         return false;
     const long long padded = PaddedRow(rowBytes);
+    if (padded == rowBytes && !h.topDown) {
+        // The file's rows are the image's rows: read them in place. The check has made sure
+        // the file holds all the data it states.
+        return CheckPixelData(file, h, padded) >= 0 &&
+               image.Allocate(h.width, h.height, PixelFormat::BGR, 0) &&
+               file.Read(image.pixels, static_cast<size_t>(image.size));
+    }
     const auto data = ReadPixelData(file, h, padded);
     if (!data || !image.Allocate(h.width, h.height, PixelFormat::BGR, 0))
         return false;

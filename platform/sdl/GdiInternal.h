@@ -64,7 +64,7 @@ class DecodeLimit {
     DecodeLimit& operator=(const DecodeLimit&) = delete;
 };
 
-// Largest pixel store a loaded picture may take: 8192 x 8192 at 4 bytes.
-constexpr std::size_t kMaxPictureBytes = std::size_t(1) << 28;
+// Largest pixel store a loaded picture may take: 4096 x 4096 at 4 bytes.
+constexpr std::size_t kMaxPictureBytes = std::size_t(1) << 26;
 
 } // namespace win32sdl
