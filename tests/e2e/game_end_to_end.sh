@@ -76,11 +76,15 @@ window_id() { # title
     return 1
 }
 
-# Prints "x y width height map-state" of a window's client area.
+# Prints "x y width height map-state": the outer window's position (a window manager's frame
+# included, if there is one) and the client area's size.
 geometry() { # id
-    xwininfo -id "$1" | awk '
+    local x y
+    read -r x y <<<"$(xwininfo -frame -id "$1" | awk '
         /Absolute upper-left X:/ { x = $4 }
         /Absolute upper-left Y:/ { y = $4 }
+        END { print x, y }')"
+    xwininfo -id "$1" | awk -v x="$x" -v y="$y" '
         /^ *Width:/ { w = $2 }
         /^ *Height:/ { h = $2 }
         /Map State:/ { m = $3 }
