@@ -2,6 +2,7 @@
 #include "lander/ParticleSystem.h"
 #include "platform/Win32.h"
 #include "scene/Random.h"
+#include "tests/support/TestContext.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,39 +11,11 @@
 #include <memory>
 
 namespace {
-LRESULT CALLBACK BenchWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(w, m, wp, lp);
-}
-
 // A window the size of the main view with a current context, set up as the main view draws.
 class DrawingWindow {
   public:
     DrawingWindow() {
-        WNDCLASSA wc;
-        std::memset(&wc, 0, sizeof wc);
-        wc.style = CS_OWNDC;
-        wc.lpfnWndProc = BenchWindowProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "MoonhopBenchWnd";
-        RegisterClassA(&wc);
-        window = CreateWindowExA(0, "MoonhopBenchWnd", "bench", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        if (!window)
-            return;
-        dc = GetDC(window);
-        PIXELFORMATDESCRIPTOR pfd;
-        std::memset(&pfd, 0, sizeof pfd);
-        pfd.nSize = sizeof pfd;
-        pfd.nVersion = 1;
-        pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        pfd.iPixelType = PFD_TYPE_RGBA;
-        pfd.cColorBits = 24;
-        pfd.cDepthBits = 24;
-        int format = ChoosePixelFormat(dc, &pfd);
-        if (format == 0 || !SetPixelFormat(dc, format, &pfd))
-            return;
-        context = wglCreateContext(dc);
-        if (!context || !wglMakeCurrent(dc, context))
+        if (!context.Ok())
             return;
         glViewport(0, 0, 640, 480);
         glMatrixMode(GL_PROJECTION);
@@ -53,23 +26,11 @@ class DrawingWindow {
         gluLookAt(0, 760, 120, 0, 710, 0, 0, 1, 0);
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_LIGHTING);
-        ok = true;
     }
-    ~DrawingWindow() {
-        if (context) {
-            wglMakeCurrent(nullptr, nullptr);
-            wglDeleteContext(context);
-        }
-        if (window)
-            DestroyWindow(window);
-    }
-    bool Ok() const { return ok; }
+    bool Ok() const { return context.Ok(); }
 
   private:
-    HWND window = nullptr;
-    HDC dc = nullptr;
-    HGLRC context = nullptr;
-    bool ok = false;
+    TestContext context{640, 480};
 };
 
 std::unique_ptr<ParticleSystem> FullPlume() {

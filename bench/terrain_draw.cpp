@@ -3,46 +3,18 @@
 #include "platform/Win32.h"
 #include "terrain/Dome.h"
 #include "terrain/Terrain.h"
+#include "tests/support/TestContext.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 
 namespace {
-LRESULT CALLBACK BenchWindowProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(w, m, wp, lp);
-}
-
-// A main-view sized window with a current context, looking at the lander's start from behind
-// and above, lit and depth tested as the views draw.
+// A window the size of the main view with a current context, set up as the main view draws.
 class DrawingWindow {
   public:
     DrawingWindow() {
-        WNDCLASSA wc;
-        std::memset(&wc, 0, sizeof wc);
-        wc.style = CS_OWNDC;
-        wc.lpfnWndProc = BenchWindowProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "MoonhopTerrainBenchWnd";
-        RegisterClassA(&wc);
-        window = CreateWindowExA(0, wc.lpszClassName, "bench", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
-                                 nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        if (!window)
-            return;
-        dc = GetDC(window);
-        PIXELFORMATDESCRIPTOR pfd;
-        std::memset(&pfd, 0, sizeof pfd);
-        pfd.nSize = sizeof pfd;
-        pfd.nVersion = 1;
-        pfd.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        pfd.iPixelType = PFD_TYPE_RGBA;
-        pfd.cColorBits = 24;
-        pfd.cDepthBits = 24;
-        int format = ChoosePixelFormat(dc, &pfd);
-        if (format == 0 || !SetPixelFormat(dc, format, &pfd))
-            return;
-        context = wglCreateContext(dc);
-        if (!context || !wglMakeCurrent(dc, context))
+        if (!context.Ok())
             return;
         glViewport(0, 0, 640, 480);
         glMatrixMode(GL_PROJECTION);
@@ -56,23 +28,11 @@ class DrawingWindow {
         glEnable(GL_LIGHTING);
         glEnable(GL_LIGHT0);
         glEnable(GL_COLOR_MATERIAL);
-        ok = true;
     }
-    ~DrawingWindow() {
-        if (context) {
-            wglMakeCurrent(nullptr, nullptr);
-            wglDeleteContext(context);
-        }
-        if (window)
-            DestroyWindow(window);
-    }
-    bool Ok() const { return ok; }
+    bool Ok() const { return context.Ok(); }
 
   private:
-    HWND window = nullptr;
-    HDC dc = nullptr;
-    HGLRC context = nullptr;
-    bool ok = false;
+    TestContext context{640, 480};
 };
 } // namespace
 
