@@ -160,3 +160,15 @@ TEST_F(SdlInput, CaptureIsTrackedUntilReleased) {
     DestroyWindow(h);
     EXPECT_EQ(GetCapture(), nullptr);
 }
+
+TEST_F(SdlInput, KeypadFollowsThePhysicalKey) {
+    SDL_Event e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.windowID = id;
+    e.key.keysym.sym = SDLK_END; // what the key reads with Num Lock off
+    e.key.keysym.scancode = SDL_SCANCODE_KP_1;
+    SDL_PushEvent(&e);
+    Drain();
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_EQ(received[0].wParam, (WPARAM)0x61);
+}

@@ -1,0 +1,126 @@
+// The image record: construction, copying, the pixel store and the chain of readers.
+#include "framework/Image.h"
+
+#include "framework/Assert.h"
+#include "framework/ImageExtra.h"
+
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <new>
+
+Image::Image() : extra(new (std::nothrow) ImageExtra(this)) {
+    FW_ASSERT(extra != NULL);
+}
+
+Image::Image(const Image& other) : extra(new (std::nothrow) ImageExtra(this)) {
+    FW_ASSERT(extra != NULL);
+    *this = other;
+}
+
+Image::~Image() {
+    extra->Clear();
+    delete extra;
+}
+
+Image& Image::operator=(const Image& other) {
+    if (this == &other)
+        return *this;
+    const ImageExtra& src = *other.extra;
+    if (!extra->Allocate(src.width, src.height, src.format, src.stride - src.rowBytes))
+        return *this;
+    for (int i = 0; i < extra->height; ++i)
+        std::memcpy(Row(i), other.Row(i), static_cast<size_t>(extra->stride));
+    return *this;
+}
+
+bool Image::Load(const char* name) {
+    return extra->ReadBmp(name) || extra->ReadWindowsBitmap(name) || extra->ReadTga(name) ||
+           extra->ReadOlePicture(name);
+}
+
+int Image::Width() const {
+    return extra->pixels ? extra->width : 0;
+}
+
+int Image::Height() const {
+    return extra->pixels ? extra->height : 0;
+}
+
+int Image::BytesPerPixel() const {
+    return BytesPerPixel(extra->format);
+}
+
+int Image::BytesPerPixel(PixelFormat format) {
+    switch (format) {
+    case PixelFormat::RGB:
+    case PixelFormat::BGR:
+        return 3;
+    case PixelFormat::RGBA:
+    case PixelFormat::BGRA:
+        return 4;
+    case PixelFormat::LUMINANCE:
+    case PixelFormat::ALPHA:
+        return 1;
+    case PixelFormat::LUMINANCE_ALPHA:
+        return 2;
+    }
+    return 0;
+}
+
+std::uint8_t* Image::Row(int i) const {
+    if (i < 0 || i >= Height())
+        return nullptr;
+    return extra->pixels + static_cast<std::ptrdiff_t>(i) * extra->stride;
+}
+
+void Image::Clear() {
+    extra->Clear();
+}
+
+void Image::FlipVertical() {
+    const Image copy(*this);
+    const int height = copy.Height();
+    for (int i = 0; i < height; ++i) {
+        const std::uint8_t* from = copy.Row(i);
+        std::uint8_t* to = Row(height - 1 - i);
+        if (!from || !to)
+            break;
+        std::memcpy(to, from, static_cast<size_t>(copy.extra->stride));
+    }
+}
+
+ImageExtra::~ImageExtra() {
+    delete[] pixels;
+}
+
+void ImageExtra::Clear() {
+    delete[] pixels;
+    pixels = nullptr;
+    format = PixelFormat::RGB;
+    width = height = size = capacity = rowBytes = stride = 0;
+}
+
+bool ImageExtra::Allocate(int newWidth, int newHeight, PixelFormat newFormat, int padding) {
+    Clear();
+    if (newWidth < 1 || newHeight < 1)
+        return newWidth == 0 || newHeight == 0;
+    // Sizes come from files: a byte count that does not fit is refused, never wrapped.
+    const long long bytes = Image::BytesPerPixel(newFormat);
+    const long long newRowBytes = newWidth * bytes;
+    const long long newStride = newRowBytes + padding;
+    const long long newSize = newStride * newHeight;
+    if (padding < 0 || newStride > INT_MAX || newSize > INT_MAX)
+        return false;
+    auto* store = new (std::nothrow) std::uint8_t[static_cast<size_t>(newSize)];
+    if (!store)
+        return false;
+    pixels = store;
+    stride = static_cast<int>(newStride);
+    rowBytes = static_cast<int>(newRowBytes);
+    size = capacity = static_cast<int>(newSize);
+    width = newWidth;
+    format = newFormat;
+    height = newHeight;
+    return true;
+}

@@ -1,0 +1,168 @@
+// The reader through the platform's picture loader: PNG, JPEG and vector pictures, sizes in
+// HIMETRIC, and how a file name becomes a full path.
+#include "ImageTestFiles.h"
+
+#include "framework/ImagePath.h"
+#include "platform/Win32.h"
+
+#include <SDL_image.h>
+
+namespace {
+
+// Saves RGBA pixels, top row first, as PNG or (quality 100) JPEG.
+void Save(const std::string& name, int w, int h, Bytes rgba, bool jpeg = false) {
+    SDL_Surface* s =
+        SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_RGBA32);
+    ASSERT_NE(s, nullptr);
+    ASSERT_EQ(jpeg ? IMG_SaveJPG(s, name.c_str(), 100) : IMG_SavePNG(s, name.c_str()), 0);
+    SDL_FreeSurface(s);
+}
+
+// 3 x 2: top row red, green, blue; bottom row white, black, half-transparent grey.
+Bytes Sample() {
+    return {255, 0,   0,   255, 0, 255, 0, 255, 0,   0,   255, 255,
+            255, 255, 255, 255, 0, 0,   0, 255, 100, 100, 100, 255};
+}
+
+class ReadOlePicture : public ScratchTest {
+  protected:
+    Image image;
+};
+
+TEST_F(ReadOlePicture, PngComesUprightAsPaddedBgr) {
+    Save("pic.png", 3, 2, Sample());
+    ASSERT_TRUE(image.extra->ReadOlePicture("pic.png"));
+    EXPECT_EQ(image.extra->format, PixelFormat::BGR);
+    EXPECT_EQ(image.Width(), 3);
+    EXPECT_EQ(image.Height(), 2);
+    EXPECT_EQ(image.extra->stride, 12);
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{255, 255, 255, 0, 0, 0, 100, 100, 100}));
+    EXPECT_EQ(RowBytes(image, 1), (Bytes{0, 0, 255, 0, 255, 0, 255, 0, 0}));
+}
+
+TEST_F(ReadOlePicture, LoadReachesItForPng) {
+    Save("pic.png", 3, 2, Sample());
+    ASSERT_TRUE(image.Load("pic.png"));
+    EXPECT_EQ(image.extra->stride, 12);
+    EXPECT_EQ(RowBytes(image, 1)[2], 255);
+}
+
+TEST_F(ReadOlePicture, JpegColoursSurviveCompression) {
+    // Left half orange, right half dark blue, 16 x 8.
+    Bytes rgba;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            x < 8 ? rgba.insert(rgba.end(), {240, 140, 20, 255})
+                  : rgba.insert(rgba.end(), {20, 30, 120, 255});
+    Save("pic.jpg", 16, 8, rgba, true);
+    ASSERT_TRUE(image.Load("pic.jpg"));
+    ASSERT_EQ(image.Width(), 16);
+    ASSERT_EQ(image.Height(), 8);
+    const std::uint8_t* row = image.Row(3);
+    const int left[3] = {20, 140, 240}, right[3] = {120, 30, 20};
+    for (int c = 0; c < 3; ++c) {
+        EXPECT_NEAR(row[3 * 2 + c], left[c], 12) << c;
+        EXPECT_NEAR(row[3 * 13 + c], right[c], 12) << c;
+    }
+}
+
+TEST_F(ReadOlePicture, TransparencyShowsWhatWasThere) {
+    // A bitmap picture goes over the fresh section, which is black.
+    Save("clear.png", 2, 1, {255, 0, 0, 255, 0, 255, 0, 0});
+    ASSERT_TRUE(image.extra->ReadOlePicture("clear.png"));
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 255, 0, 0, 0}));
+}
+
+TEST_F(ReadOlePicture, VectorPictureOnWhite) {
+    const std::string svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="2">)"
+                            R"(<rect x="0" y="0" width="2" height="2" fill="#0000ff"/></svg>)";
+    WriteFile("half.svg", Bytes(svg.begin(), svg.end()));
+    ASSERT_TRUE(image.extra->ReadOlePicture("half.svg"));
+    ASSERT_EQ(image.Width(), 4);
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{255, 0, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255}));
+}
+
+TEST_F(ReadOlePicture, SizeIsHimetricAtNinetySixPerInch) {
+    Save("wide.png", 96, 48, Bytes(96 * 48 * 4, 255));
+    std::string path;
+    ASSERT_TRUE(FullPicturePath("wide.png", path));
+    std::vector<WCHAR> wide(path.size() + 1);
+    ASSERT_GT(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
+                                  static_cast<int>(wide.size())),
+              0);
+    IPicture* picture = nullptr;
+    ASSERT_EQ(OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture,
+                                 reinterpret_cast<void**>(&picture)),
+              S_OK);
+    OLE_XSIZE_HIMETRIC w = 0;
+    OLE_YSIZE_HIMETRIC h = 0;
+    SHORT type = 0;
+    EXPECT_EQ(picture->get_Width(&w), S_OK);
+    EXPECT_EQ(picture->get_Height(&h), S_OK);
+    EXPECT_EQ(picture->get_Type(&type), S_OK);
+    EXPECT_EQ(w, 2540);
+    EXPECT_EQ(h, 1270);
+    EXPECT_EQ(type, PICTYPE_BITMAP);
+    EXPECT_EQ(picture->Release(), 0u);
+}
+
+TEST_F(ReadOlePicture, FailuresBeforeDrawingLeaveTheImageAlone) {
+    WriteFile("noise.png", Bytes(100, 7));
+    Fill(image, 2, 2, PixelFormat::RGB);
+    EXPECT_FALSE(image.extra->ReadOlePicture("absent.png"));
+    EXPECT_FALSE(image.extra->ReadOlePicture("noise.png"));
+    EXPECT_FALSE(image.extra->ReadOlePicture(nullptr));
+    EXPECT_EQ(image.Width(), 2);
+}
+
+TEST_F(ReadOlePicture, NamesThatAreNotUtf8StillOpen) {
+    Save("pic\xFF.png", 3, 2, Sample());
+    ASSERT_TRUE(image.extra->ReadOlePicture("pic\xFF.png"));
+    EXPECT_EQ(image.Width(), 3);
+}
+
+class PicturePath : public ScratchTest {
+  protected:
+    std::string Cwd() const { return std::filesystem::current_path().string(); }
+    Image image;
+};
+
+TEST_F(PicturePath, BareAndForwardSlashNamesGoUnderTheWorkingDirectory) {
+    std::string path;
+    ASSERT_TRUE(FullPicturePath("pic.png", path));
+    EXPECT_EQ(path, Cwd() + "\\pic.png");
+    ASSERT_TRUE(FullPicturePath("sub/pic.png", path));
+    EXPECT_EQ(path, Cwd() + "\\sub/pic.png");
+    ASSERT_TRUE(FullPicturePath("/abs/pic.png", path));
+    EXPECT_EQ(path, Cwd() + "\\/abs/pic.png");
+}
+
+TEST_F(PicturePath, DriveLettersAndBackslashesPassUnchanged) {
+    std::string path;
+    ASSERT_TRUE(FullPicturePath("C:pic.png", path));
+    EXPECT_EQ(path, "C:pic.png");
+    ASSERT_TRUE(FullPicturePath("sub\\pic.png", path));
+    EXPECT_EQ(path, "sub\\pic.png");
+    ASSERT_TRUE(FullPicturePath("pic.png\\", path));
+    EXPECT_EQ(path, "pic.png\\");
+}
+
+TEST_F(PicturePath, TooLongOrMissingNamesFail) {
+    std::string path;
+    EXPECT_FALSE(FullPicturePath(nullptr, path));
+    const size_t room = 260 - Cwd().size() - 2;
+    EXPECT_TRUE(FullPicturePath(std::string(room, 'a').c_str(), path));
+    EXPECT_FALSE(FullPicturePath(std::string(room + 1, 'a').c_str(), path));
+}
+
+TEST_F(PicturePath, TheReaderFollowsTheRules) {
+    std::filesystem::create_directory("sub");
+    Save("sub/pic.png", 3, 2, Sample());
+    EXPECT_TRUE(image.extra->ReadOlePicture("sub/pic.png"));
+    EXPECT_TRUE(image.extra->ReadOlePicture("sub\\pic.png"));
+    // An absolute path without a backslash is still put under the working directory.
+    const std::string absolute = (folder / "sub" / "pic.png").string();
+    EXPECT_FALSE(image.extra->ReadOlePicture(absolute.c_str()));
+}
+
+} // namespace

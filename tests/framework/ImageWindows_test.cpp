@@ -1,0 +1,81 @@
+// The reader through the platform's bitmap loader: every BMP variant our own reader leaves.
+#include "ImageTestFiles.h"
+
+namespace {
+
+class ReadWindowsBitmap : public ScratchTest {
+  protected:
+    // Both readers on the same file: ours must refuse it, the platform's must read it.
+    void ReadWithLoaderOnly(const Bytes& file) {
+        WriteFile("in.bmp", file);
+        EXPECT_FALSE(image.extra->ReadBmp("in.bmp"));
+        ASSERT_TRUE(image.extra->ReadWindowsBitmap("in.bmp"));
+        EXPECT_EQ(image.extra->format, PixelFormat::BGR);
+        EXPECT_EQ(image.extra->stride % 4, 0);
+        EXPECT_EQ(image.extra->stride, (image.Width() * 3 + 3) / 4 * 4);
+    }
+
+    Image image;
+};
+
+TEST_F(ReadWindowsBitmap, RunLength8Bit) {
+    Bytes palette(4 * 3, 0);
+    palette[4 * 1 + 2] = 200; // 1: red
+    palette[4 * 2 + 1] = 150; // 2: green
+    // Row 0 (bottom): three of colour 1, two of 2; row 1: five of 2; then the end.
+    const Bytes data = {3, 1, 2, 2, 0, 0, 5, 2, 0, 0, 0, 1};
+    ReadWithLoaderOnly(Bmp(5, 2, 8, palette, data, 1));
+    ASSERT_EQ(image.Width(), 5);
+    ASSERT_EQ(image.Height(), 2);
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 200, 0, 0, 200, 0, 0, 200, 0, 150, 0, 0, 150, 0}));
+    EXPECT_EQ(RowBytes(image, 1), (Bytes{0, 150, 0, 0, 150, 0, 0, 150, 0, 0, 150, 0, 0, 150, 0}));
+}
+
+TEST_F(ReadWindowsBitmap, SixteenBit) {
+    // 5-5-5: a pure red and a pure blue pixel, then padding.
+    const Bytes data = {0x00, 0x7C, 0x1F, 0x00};
+    ReadWithLoaderOnly(Bmp(2, 1, 16, {}, data));
+    const Bytes row = RowBytes(image, 0);
+    ASSERT_EQ(row.size(), 6u);
+    EXPECT_EQ(row[0], 0);
+    EXPECT_EQ(row[1], 0);
+    EXPECT_GE(row[2], 248);
+    EXPECT_GE(row[3], 248);
+    EXPECT_EQ(row[4], 0);
+    EXPECT_EQ(row[5], 0);
+}
+
+TEST_F(ReadWindowsBitmap, ThirtyTwoBitKeepsColoursAndDropsAlpha) {
+    const Bytes data = {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255};
+    ReadWithLoaderOnly(Bmp(2, 2, 32, {}, data));
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(RowBytes(image, 1), (Bytes{7, 8, 9, 10, 11, 12}));
+}
+
+TEST_F(ReadWindowsBitmap, LoadFallsThroughToIt) {
+    Bytes palette(8, 0);
+    palette[4 + 0] = 77;
+    WriteFile("rle.bmp", Bmp(2, 1, 8, palette, {2, 1, 0, 1}, 1));
+    ASSERT_TRUE(image.Load("rle.bmp"));
+    EXPECT_EQ(image.extra->stride, 8);
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{77, 0, 0, 77, 0, 0}));
+}
+
+TEST_F(ReadWindowsBitmap, NonBitmapEmptiesTheImage) {
+    WriteFile("pic.tga", Tga(2, 1, 1, 24, 0, {1, 2, 3}));
+    Fill(image, 3, 3, PixelFormat::RGB);
+    EXPECT_FALSE(image.extra->ReadWindowsBitmap("pic.tga"));
+    EXPECT_EQ(image.extra->pixels, nullptr);
+    Fill(image, 3, 3, PixelFormat::RGB);
+    EXPECT_FALSE(image.extra->ReadWindowsBitmap("absent.bmp"));
+    EXPECT_EQ(image.extra->pixels, nullptr);
+}
+
+TEST_F(ReadWindowsBitmap, BackslashesSeparateFolders) {
+    std::filesystem::create_directory("sub");
+    WriteFile("sub/a.bmp", Bmp(1, 1, 32, {}, {1, 2, 3, 0}));
+    ASSERT_TRUE(image.extra->ReadWindowsBitmap("sub\\a.bmp"));
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{1, 2, 3}));
+}
+
+} // namespace
