@@ -45,6 +45,7 @@ struct Window : Object {
     int width = 0, height = 0; // client size
     bool visible = false;
     bool needsPaint = false;
+    bool needsSize = false; // the first WM_SIZE still to come, at the first showing
     bool destroying = false;
     LONG_PTR userData = 0;
     int pixelFormat = 0;          // 0 until SetPixelFormat

@@ -183,7 +183,11 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
     }
     if (!FindWindow(h)) // destroyed by its own procedure
         return nullptr;
-    SendSize(*w);
+    // As on Windows, an overlapped window hears its first size when it is first shown.
+    if (style & (WS_POPUP | WS_CHILD))
+        SendSize(*w);
+    else
+        w->needsSize = true;
     if (FindWindow(h) && (style & WS_VISIBLE))
         ShowWindow(h, SW_SHOW);
     return FindWindow(h) ? h : nullptr;
@@ -238,6 +242,10 @@ BOOL ShowWindow(HWND window, int command) {
     SDL_ShowWindow(w->native);
     w->visible = true;
     w->needsPaint = true;
+    if (w->needsSize) {
+        w->needsSize = false;
+        SendSize(*w);
+    }
     return wasVisible;
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -23,7 +24,7 @@ LRESULT CALLBACK LoggingProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     return DefWindowProcA(h, m, w, l);
 }
 
-HWND MakeWindow(void* param = nullptr) {
+HWND MakeWindow(void* param = nullptr, DWORD style = WS_OVERLAPPEDWINDOW) {
     static bool registered = false;
     if (!registered) {
         WNDCLASSA wc = {};
@@ -31,8 +32,19 @@ HWND MakeWindow(void* param = nullptr) {
         wc.lpszClassName = "MessagesTest";
         registered = RegisterClassA(&wc) != 0;
     }
-    return CreateWindowExA(0, "MessagesTest", "m", WS_OVERLAPPEDWINDOW, 5, 5, 120, 80, nullptr,
-                           nullptr, GetModuleHandleA(nullptr), param);
+    return CreateWindowExA(0, "MessagesTest", "m", style, 5, 5, 120, 80, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), param);
+}
+
+// Where m first appears in what the procedure saw, or -1. Windows sends more messages than
+// the ones tested here (WM_GETMINMAXINFO, WM_NCCALCSIZE, activation), so only order counts.
+int IndexOf(UINT m) {
+    auto it = std::find(seen.begin(), seen.end(), m);
+    return it == seen.end() ? -1 : static_cast<int>(it - seen.begin());
+}
+
+int Count(UINT m) {
+    return static_cast<int>(std::count(seen.begin(), seen.end(), m));
 }
 
 void Drain() {
@@ -42,26 +54,39 @@ void Drain() {
 }
 } // namespace
 
-TEST(Messages, CreationSendsNcCreateCreateAndSizeBeforeReturning) {
+TEST(Messages, CreationSendsNcCreateThenCreateAndFirstShowingTheSize) {
     seen.clear();
     int marker = 0;
     HWND h = MakeWindow(&marker);
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(createParam, &marker);
-    ASSERT_GE(seen.size(), 3u);
-    EXPECT_EQ(seen[0], (UINT)WM_NCCREATE);
-    EXPECT_EQ(seen[1], (UINT)WM_CREATE);
-    EXPECT_EQ(seen[2], (UINT)WM_SIZE);
+    ASSERT_GE(IndexOf(WM_NCCREATE), 0);
+    EXPECT_GT(IndexOf(WM_CREATE), IndexOf(WM_NCCREATE));
+    EXPECT_EQ(Count(WM_SIZE), 0); // an overlapped window hears its size when first shown
     seen.clear();
-    SetWindowPos(h, nullptr, 0, 0, 140, 90, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(seen, std::vector<UINT>{WM_SIZE});
+    ShowWindow(h, SW_SHOW);
+    EXPECT_EQ(Count(WM_SIZE), 1);
+    ShowWindow(h, SW_HIDE);
+    ShowWindow(h, SW_SHOW);
+    EXPECT_EQ(Count(WM_SIZE), 1); // only the first time
     seen.clear();
-    SetWindowPos(h, nullptr, 10, 10, 140, 90, SWP_NOZORDER); // same size: no WM_SIZE
-    EXPECT_TRUE(seen.empty());
+    SetWindowPos(h, nullptr, 0, 0, 140, 90, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(Count(WM_SIZE), 1);
+    seen.clear();
+    SetWindowPos(h, nullptr, 10, 10, 140, 90, SWP_NOZORDER | SWP_NOACTIVATE); // same size
+    EXPECT_EQ(Count(WM_SIZE), 0);
+    seen.clear();
     DestroyWindow(h);
-    ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen[0], (UINT)WM_DESTROY);
+    EXPECT_GE(IndexOf(WM_DESTROY), 0);
     EXPECT_FALSE(IsWindow(h));
+}
+
+TEST(Messages, APopupHearsItsSizeInsideCreation) {
+    seen.clear();
+    HWND h = MakeWindow(nullptr, WS_POPUP);
+    ASSERT_NE(h, nullptr);
+    EXPECT_GT(IndexOf(WM_SIZE), IndexOf(WM_CREATE));
+    DestroyWindow(h);
 }
 
 TEST(Messages, QueueOrderIsPostedThenQuitThenPaint) {
@@ -102,10 +127,11 @@ TEST(Messages, PaintIsPendingOnlyForVisibleInvalidWindows) {
     HWND h = MakeWindow();
     RECT r;
     MSG m;
-    InvalidateRect(h, nullptr, FALSE);
-    EXPECT_TRUE(GetUpdateRect(h, &r, FALSE));
-    EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)); // hidden: no paint
+    EXPECT_TRUE(InvalidateRect(h, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(h, &r, FALSE)); // a hidden window gathers no update region
+    EXPECT_FALSE(PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE));
     ShowWindow(h, SW_SHOW);
+    EXPECT_TRUE(GetUpdateRect(h, &r, FALSE)); // showing marks it
     Drain();
     EXPECT_FALSE(GetUpdateRect(h, &r, FALSE));
     InvalidateRect(h, nullptr, FALSE);
