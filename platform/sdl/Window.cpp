@@ -413,18 +413,20 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return CallProc(window, message, wParam, lParam);
 }
 
+// As on Windows, a hidden window gathers no update region: showing it marks it whole.
 BOOL InvalidateRect(HWND window, const RECT*, BOOL) {
     State& s = GetState();
     if (!window) {
         for (HWND h : s.windows)
-            if (Window* w = FindWindow(h))
+            if (Window* w = FindWindow(h); w && w->visible)
                 w->needsPaint = true;
         return TRUE;
     }
     Window* w = FindWindow(window);
     if (!w)
         return FALSE;
-    w->needsPaint = true;
+    if (w->visible)
+        w->needsPaint = true;
     return TRUE;
 }
 
