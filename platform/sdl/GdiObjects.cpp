@@ -108,9 +108,14 @@ int GetObjectA(HANDLE object, int size, LPVOID buffer) {
 
 BOOL DeleteObject(HGDIOBJ object) {
     Object* o = FindObject(object);
-    if (!o || o->stock)
+    if (!o)
         return FALSE;
-    // As on Windows, an object still selected into a device context stays.
+    // As on Windows: a memory device context is deleted, a stock object is kept but the call
+    // succeeds, and an object still selected into a device context stays.
+    if (o->kind == Kind::MemoryDc)
+        return DeleteDC(static_cast<HDC>(object));
+    if (o->stock)
+        return o->kind == Kind::Bitmap || o->kind == Kind::Palette || o->kind == Kind::Brush;
     switch (o->kind) {
     case Kind::Bitmap:
         if (static_cast<Bitmap*>(o)->selectedInto)
