@@ -37,6 +37,9 @@ HRESULT OleLoadPicturePath(LPOLESTR path, LPUNKNOWN, DWORD, OLE_COLOR, REFIID ii
         !IsEqualIID(iid, IID_IPicture))
         return E_NOINTERFACE;
     const std::string local = NarrowPath(path);
+    // As on Windows, only a full path names a file; anything else is taken for a URL.
+    if (local.empty() || local[0] != '/')
+        return MK_E_SYNTAX;
     SDL_RWops* file = SDL_RWFromFile(local.c_str(), "rb");
     if (!file)
         return STG_E_FILENOTFOUND;
