@@ -1,5 +1,6 @@
 // The GDI calls the bitmap and picture readers rely on, as the platform layer gives them.
 #include "platform/Win32.h"
+#include "tests/support/Wine.h"
 
 #include <gtest/gtest.h>
 
@@ -20,25 +21,47 @@ BITMAPINFO Describe24(int w, int h) {
     return info;
 }
 
-TEST(GdiObjects, DeleteObjectRefusesWhatItMustNotDelete) {
+TEST(GdiObjects, DeleteObjectKeepsStockObjectsAndTakesMemoryContexts) {
     EXPECT_FALSE(DeleteObject(nullptr));
-    EXPECT_FALSE(DeleteObject(GetStockObject(WHITE_BRUSH)));
+    HGDIOBJ white = GetStockObject(WHITE_BRUSH);
+    EXPECT_TRUE(DeleteObject(white)); // succeeds, and the stock brush stays
+    EXPECT_EQ(GetStockObject(WHITE_BRUSH), white);
     HDC dc = CreateCompatibleDC(nullptr);
     ASSERT_NE(dc, nullptr);
-    EXPECT_FALSE(DeleteObject(dc)); // a device context is not a GDI object to delete
+    EXPECT_TRUE(DeleteObject(dc));
+    EXPECT_FALSE(DeleteDC(dc)); // already gone
 
+    dc = CreateCompatibleDC(nullptr);
     BITMAPINFO info = Describe24(2, 2);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ASSERT_NE(bitmap, nullptr);
     HGDIOBJ previous = SelectObject(dc, bitmap);
     ASSERT_NE(previous, nullptr);
-    EXPECT_FALSE(DeleteObject(bitmap)); // still selected
     EXPECT_EQ(SelectObject(dc, previous), static_cast<HGDIOBJ>(bitmap));
     EXPECT_TRUE(DeleteObject(bitmap));
     EXPECT_FALSE(DeleteObject(bitmap)); // stale
+    RECT r;
+    SetRect(&r, 0, 0, 1, 1);
+    EXPECT_NE(FillRect(dc, &r, static_cast<HBRUSH>(white)), 0);
     EXPECT_TRUE(DeleteDC(dc));
     EXPECT_FALSE(DeleteDC(dc));
+}
+
+TEST(GdiObjects, DeleteObjectRefusesABitmapStillSelected) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine deletes a selected object once it is deselected and reports success "
+                        "at once; Windows refuses the call";
+    HDC dc = CreateCompatibleDC(nullptr);
+    BITMAPINFO info = Describe24(2, 2);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    ASSERT_NE(previous, nullptr);
+    EXPECT_FALSE(DeleteObject(bitmap));
+    EXPECT_EQ(SelectObject(dc, previous), static_cast<HGDIOBJ>(bitmap));
+    EXPECT_TRUE(DeleteObject(bitmap));
+    EXPECT_TRUE(DeleteDC(dc));
 }
 
 TEST(GdiObjects, ABitmapLivesInOneDeviceContextAtATime) {
@@ -95,7 +118,7 @@ TEST(GdiDib, FillAndReadBackBottomUp) {
 
 TEST(GdiDib, UnsupportedDescriptionsAreRefused) {
     BITMAPINFO info = Describe24(2, 2);
-    info.bmiHeader.biBitCount = 8;
+    info.bmiHeader.biBitCount = 7; // no such depth
     void* bits = reinterpret_cast<void*>(1);
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
     EXPECT_EQ(bits, nullptr);
@@ -126,12 +149,13 @@ TEST(GdiUnits, MulDivRoundsHalfAwayFromZero) {
 TEST(PictureText, WideConversion) {
     EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "ab", -1, nullptr, 0), 3);
     WCHAR wide[8] = {};
-    ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, "a\xC3\xA9", -1, wide, 8), 3);
+    // The ANSI code page is the system's: UTF-8 here, a single-byte one on most Windows.
+    ASSERT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xC3\xA9", -1, wide, 8), 3);
     EXPECT_EQ(wide[0], L'a');
     EXPECT_EQ(wide[1], static_cast<WCHAR>(0xE9));
     EXPECT_EQ(wide[2], 0);
     EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abcdef", -1, wide, 3), 0); // too small
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, "\xFF", -1, wide, 8), 0);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "\xFF", -1, wide, 8), 0);
 }
 
 TEST(PictureText, CurrentDirectoryAsksForRoom) {

@@ -1,21 +1,15 @@
-// The reader through the platform's picture loader: PNG, JPEG and vector pictures, sizes in
+// The reader through the platform's picture loader: PNG, JPEG and icon pictures, sizes in
 // HIMETRIC, and how a file name becomes a full path.
 #include "ImageTestFiles.h"
 
 #include "framework/ImagePath.h"
 #include "platform/Win32.h"
 
-#include <SDL_image.h>
-
 namespace {
 
-// Saves RGBA pixels, top row first, as PNG or (quality 100) JPEG.
-void Save(const std::string& name, int w, int h, Bytes rgba, bool jpeg = false) {
-    SDL_Surface* s =
-        SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), w, h, 32, w * 4, SDL_PIXELFORMAT_RGBA32);
-    ASSERT_NE(s, nullptr);
-    ASSERT_EQ(jpeg ? IMG_SaveJPG(s, name.c_str(), 100) : IMG_SavePNG(s, name.c_str()), 0);
-    SDL_FreeSurface(s);
+// Saves RGBA pixels, top row first, as PNG or JPEG.
+void Save(const std::string& name, int w, int h, const Bytes& rgba, bool jpeg = false) {
+    WriteFile(name, jpeg ? BlockJpeg(w, h, rgba) : Png(w, h, rgba));
 }
 
 // 3 x 2: top row red, green, blue; bottom row white, black, half-transparent grey.
@@ -73,11 +67,13 @@ TEST_F(ReadOlePicture, TransparencyShowsWhatWasThere) {
     EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 255, 0, 0, 0}));
 }
 
-TEST_F(ReadOlePicture, VectorPictureOnWhite) {
-    const std::string svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="2">)"
-                            R"(<rect x="0" y="0" width="2" height="2" fill="#0000ff"/></svg>)";
-    WriteFile("half.svg", Bytes(svg.begin(), svg.end()));
-    ASSERT_TRUE(image.extra->ReadOlePicture("half.svg"));
+TEST_F(ReadOlePicture, IconPictureOnWhite) {
+    // 4 x 2: the left half blue, the right half masked out.
+    Bytes rgba;
+    for (int i = 0; i < 2; ++i)
+        rgba.insert(rgba.end(), {0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0});
+    WriteFile("half.ico", Icon(4, 2, rgba));
+    ASSERT_TRUE(image.extra->ReadOlePicture("half.ico"));
     ASSERT_EQ(image.Width(), 4);
     EXPECT_EQ(RowBytes(image, 0), (Bytes{255, 0, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255}));
 }
@@ -159,10 +155,12 @@ TEST_F(PicturePath, TheReaderFollowsTheRules) {
     std::filesystem::create_directory("sub");
     Save("sub/pic.png", 3, 2, Sample());
     EXPECT_TRUE(image.extra->ReadOlePicture("sub/pic.png"));
-    EXPECT_TRUE(image.extra->ReadOlePicture("sub\\pic.png"));
-    // An absolute path without a backslash is still put under the working directory.
-    const std::string absolute = (folder / "sub" / "pic.png").string();
-    EXPECT_FALSE(image.extra->ReadOlePicture(absolute.c_str()));
+    // A name with a backslash is passed on as it is, and the loader opens only full paths.
+    EXPECT_FALSE(image.extra->ReadOlePicture("sub\\pic.png"));
+    EXPECT_TRUE(image.extra->ReadOlePicture((folder.string() + "\\sub\\pic.png").c_str()));
+    // A path from the root without a backslash is still put under the working directory.
+    const std::string rooted = "/" + (folder / "sub" / "pic.png").relative_path().generic_string();
+    EXPECT_FALSE(image.extra->ReadOlePicture(rooted.c_str()));
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 #include "ImageTestFiles.h"
 
+#include "tests/support/ScratchFolder.h"
+
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 void ScratchTest::SetUp() {
     previous = std::filesystem::current_path();
-    char name[] = "/tmp/moonhop-image-test-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
+    std::string name;
+    ASSERT_TRUE(MakeScratchFolder("moonhop-image-test-", name));
     folder = name;
     std::filesystem::current_path(folder);
 }
@@ -88,4 +91,182 @@ void Fill(Image& image, int width, int height, PixelFormat format) {
     ASSERT_TRUE(image.extra->Allocate(width, height, format, 0));
     for (int i = 0; i < image.extra->size; ++i)
         image.extra->pixels[i] = static_cast<std::uint8_t>(i);
+}
+
+namespace {
+void Append32BigEndian(Bytes& bytes, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        bytes.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+std::uint32_t Crc32(const std::uint8_t* data, size_t size) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+void PngChunk(Bytes& file, const char* type, const Bytes& data) {
+    Append32BigEndian(file, static_cast<std::uint32_t>(data.size()));
+    const size_t start = file.size();
+    file.insert(file.end(), type, type + 4);
+    file.insert(file.end(), data.begin(), data.end());
+    Append32BigEndian(file, Crc32(file.data() + start, file.size() - start));
+}
+} // namespace
+
+Bytes Png(int width, int height, const Bytes& rgba) {
+    Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    Append32BigEndian(header, static_cast<std::uint32_t>(width));
+    Append32BigEndian(header, static_cast<std::uint32_t>(height));
+    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA, no interlace
+    PngChunk(file, "IHDR", header);
+    Bytes raw;
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0); // no filter
+        const auto row = rgba.begin() + static_cast<std::ptrdiff_t>(y) * width * 4;
+        raw.insert(raw.end(), row, row + width * 4);
+    }
+    // A zlib stream of stored blocks.
+    Bytes zlib = {0x78, 0x01};
+    std::uint32_t a = 1, b = 0;
+    for (std::uint8_t byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    size_t at = 0;
+    do {
+        const size_t n = std::min<size_t>(raw.size() - at, 65535);
+        zlib.push_back(at + n == raw.size() ? 1 : 0);
+        zlib.insert(zlib.end(),
+                    {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
+                     static_cast<std::uint8_t>(~n), static_cast<std::uint8_t>(~n >> 8)});
+        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
+                    raw.begin() + static_cast<std::ptrdiff_t>(at + n));
+        at += n;
+    } while (at < raw.size());
+    Append32BigEndian(zlib, (b << 16) | a);
+    PngChunk(file, "IDAT", zlib);
+    PngChunk(file, "IEND", {});
+    return file;
+}
+
+namespace {
+// Writes Huffman-coded bits most significant first, stuffing a zero after each 0xFF.
+struct BitWriter {
+    Bytes& out;
+    std::uint32_t buffer = 0;
+    int count = 0;
+    void Put(std::uint32_t bits, int n) {
+        for (int i = n - 1; i >= 0; --i) {
+            buffer = (buffer << 1) | ((bits >> i) & 1u);
+            if (++count == 8) {
+                out.push_back(static_cast<std::uint8_t>(buffer));
+                if (buffer == 0xFF)
+                    out.push_back(0);
+                buffer = 0;
+                count = 0;
+            }
+        }
+    }
+    void Flush() {
+        while (count != 0)
+            Put(1, 1);
+    }
+};
+
+void Marker(Bytes& file, std::uint8_t marker, const Bytes& data) {
+    file.insert(file.end(), {0xFF, marker, static_cast<std::uint8_t>((data.size() + 2) >> 8),
+                             static_cast<std::uint8_t>(data.size() + 2)});
+    file.insert(file.end(), data.begin(), data.end());
+}
+} // namespace
+
+Bytes BlockJpeg(int width, int height, const Bytes& rgba) {
+    Bytes file = {0xFF, 0xD8};
+    Marker(file, 0xDB, [] {
+        Bytes table(65, 1); // every coefficient quantised by 1
+        table[0] = 0;
+        return table;
+    }());
+    Marker(file, 0xC0,
+           {8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
+            static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 3, 1, 0x11, 0,
+            2, 0x11, 0, 3, 0x11, 0});
+    // DC: categories 0-11 as 4-bit codes equal to the category. AC: end of block only, code 0.
+    Bytes dc = {0x00, 0, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (std::uint8_t c = 0; c < 12; ++c)
+        dc.push_back(c);
+    Marker(file, 0xC4, dc);
+    Marker(file, 0xC4, {0x10, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    Marker(file, 0xDA, {3, 1, 0x00, 2, 0x00, 3, 0x00, 0, 63, 0});
+    BitWriter bits{file};
+    int previous[3] = {0, 0, 0};
+    for (int by = 0; by < height; by += 8)
+        for (int bx = 0; bx < width; bx += 8) {
+            double sum[3] = {0, 0, 0};
+            int n = 0;
+            for (int y = by; y < std::min(by + 8, height); ++y)
+                for (int x = bx; x < std::min(bx + 8, width); ++x, ++n) {
+                    const std::uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+                    sum[0] += 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
+                    sum[1] += -0.168736 * p[0] - 0.331264 * p[1] + 0.5 * p[2] + 128;
+                    sum[2] += 0.5 * p[0] - 0.418688 * p[1] - 0.081312 * p[2] + 128;
+                }
+            for (int c = 0; c < 3; ++c) {
+                const int value = static_cast<int>(std::lround(8 * (sum[c] / n - 128)));
+                const int diff = value - previous[c];
+                previous[c] = value;
+                int category = 0;
+                while ((std::abs(diff) >> category) != 0)
+                    ++category;
+                bits.Put(static_cast<std::uint32_t>(category), 4);
+                if (category > 0)
+                    bits.Put(
+                        static_cast<std::uint32_t>(diff >= 0 ? diff : diff + (1 << category) - 1),
+                        category);
+                bits.Put(0, 1); // end of block
+            }
+        }
+    bits.Flush();
+    file.insert(file.end(), {0xFF, 0xD9});
+    return file;
+}
+
+Bytes Icon(int width, int height, const Bytes& rgba) {
+    const int maskStride = (width + 31) / 32 * 4;
+    const std::uint32_t imageBytes =
+        static_cast<std::uint32_t>(40 + width * height * 4 + maskStride * height);
+    Bytes file(6 + 16 + 40, 0);
+    Put16(file, 2, 1); // icon
+    Put16(file, 4, 1); // one image
+    file[6] = static_cast<std::uint8_t>(width);
+    file[7] = static_cast<std::uint8_t>(height);
+    Put16(file, 10, 1);
+    Put16(file, 12, 32);
+    Put32(file, 14, imageBytes);
+    Put32(file, 18, 22);
+    Put32(file, 22, 40);
+    Put32(file, 26, static_cast<std::uint32_t>(width));
+    Put32(file, 30, static_cast<std::uint32_t>(2 * height)); // colours and mask
+    Put16(file, 34, 1);
+    Put16(file, 36, 32);
+    Put32(file, 42, static_cast<std::uint32_t>(imageBytes - 40));
+    for (int y = height - 1; y >= 0; --y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+            file.insert(file.end(), {p[2], p[1], p[0], p[3]});
+        }
+    for (int y = height - 1; y >= 0; --y) {
+        Bytes row(static_cast<size_t>(maskStride), 0);
+        for (int x = 0; x < width; ++x)
+            if (rgba[(static_cast<size_t>(y) * width + x) * 4 + 3] == 0)
+                row[static_cast<size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        file.insert(file.end(), row.begin(), row.end());
+    }
+    return file;
 }

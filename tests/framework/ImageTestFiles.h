@@ -55,6 +55,16 @@ Bytes GreyPalette(int n);
 Bytes Tga(int type, int width, int height, int bits, int descriptor, const Bytes& data,
           bool footer = false);
 
+// A PNG file of RGBA pixels, top row first, stored without compression.
+Bytes Png(int width, int height, const Bytes& rgba);
+
+// A baseline JPEG file of RGB(A) pixels, top row first, that keeps only each 8 x 8 block's
+// average colour: exact for pictures made of flat blocks.
+Bytes BlockJpeg(int width, int height, const Bytes& rgba);
+
+// A 32-bit icon of RGBA pixels, top row first; pixels with alpha 0 are masked out.
+Bytes Icon(int width, int height, const Bytes& rgba);
+
 // The bytes of row i of an image, without padding.
 Bytes RowBytes(const Image& image, int i);
 

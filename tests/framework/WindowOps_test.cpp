@@ -60,11 +60,16 @@ TEST(WindowOps, SizeAndPositionAfterCreationMoveTheWindow) {
     EXPECT_EQ(client.bottom, 199);
     EXPECT_EQ(w.lastResize[0], 301); // resized through WM_SIZE inside the call
     EXPECT_EQ(w.lastResize[1], 199);
+    RECT before = WindowRect(w.Handle());
     w.SetPosition(55, 66);
     RECT r = WindowRect(w.Handle());
     EXPECT_EQ(r.left, 55);
     EXPECT_EQ(r.top, 66);
-    EXPECT_EQ(r.right - r.left, 301); // moving keeps the size
+    EXPECT_EQ(r.right - r.left, before.right - before.left); // moving keeps the size
+    EXPECT_EQ(r.bottom - r.top, before.bottom - before.top);
+    RECT outer = {0, 0, 301, 199}; // the frame around the client area, if any
+    AdjustWindowRect(&outer, static_cast<DWORD>(GetWindowLongA(w.Handle(), GWL_STYLE)), FALSE);
+    EXPECT_EQ(r.right - r.left, outer.right - outer.left);
     EXPECT_TRUE(w.SetTitle("After"));
     char title[16];
     GetWindowTextA(w.Handle(), title, sizeof title);

