@@ -15,14 +15,27 @@ if [ ! -e "$prefix/.ready" ]; then
     (
         flock 9
         if [ ! -e "$prefix/.ready" ]; then
-            "$wine" wineboot -i >"$prefix.log" 2>&1
+            "$wine" wineboot -i >"$prefix.log" 2>&1 9>&-
             "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-                /v Debugger /d false /f >>"$prefix.log" 2>&1
+                /v Debugger /d false /f >>"$prefix.log" 2>&1 9>&-
             "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
-                /v Auto /d 1 /f >>"$prefix.log" 2>&1
-            "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$prefix.log" 2>&1
+                /v Auto /d 1 /f >>"$prefix.log" 2>&1 9>&-
+            "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >>"$prefix.log" 2>&1 9>&-
             touch "$prefix/.ready"
         fi
-    ) 9>"$prefix.lock"
+    ) 9>"$prefix.lock" </dev/null
 fi
-exec "$wine" "$@"
+# A server that waits a minute for the next program saves starting one (and Wine's services)
+# for every test; it refuses quietly when one is already running.
+"$(dirname "$wine")/wineserver" -p60 </dev/null >/dev/null 2>&1 || true
+# Wine starts helpers (its server, the desktop, services) that outlive the program; they must
+# not inherit our output, or whoever reads it (ctest) waits for them. So the program writes
+# to files, shown when it ends.
+out=$(mktemp)
+err=$(mktemp)
+status=0
+"$wine" "$@" >"$out" 2>"$err" || status=$?
+cat "$out"
+cat "$err" >&2
+rm -f "$out" "$err"
+exit "$status"

@@ -94,7 +94,21 @@ TEST(Handles, ClassRegistrationIsCheckedAndUnique) {
     EXPECT_FALSE(UnregisterClassA(MAKEINTATOM(atom), nullptr)); // it still has a window
     DestroyWindow(h);
     EXPECT_TRUE(UnregisterClassA(MAKEINTATOM(atom), nullptr));
-    EXPECT_FALSE(UnregisterClassA("HandlesTestClass", nullptr));
+}
+
+TEST(Handles, AClassThatHadAWindowIsUnregisteredOnce) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine leaves a class that had a window registered under its name after "
+                        "UnregisterClassA by atom";
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = "OnceTestClass";
+    ATOM atom = RegisterClassA(&wc);
+    ASSERT_NE(atom, 0);
+    DestroyWindow(CreateWindowExA(0, "OnceTestClass", "", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr));
+    EXPECT_TRUE(UnregisterClassA(MAKEINTATOM(atom), nullptr));
+    EXPECT_FALSE(UnregisterClassA("OnceTestClass", nullptr));
 }
 
 TEST(Handles, PalettesAreRealObjects) {
