@@ -19,6 +19,11 @@ if [ -z "${DISPLAY:-}" ]; then
     done
 fi
 
+# SDL complains on every start when this is missing.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR=$(mktemp -d)
+fi
+
 jobs=$(nproc)
 run_suite() { # build-folder extra-cmake-args...
     local dir=$1; shift
@@ -30,7 +35,7 @@ run_suite() { # build-folder extra-cmake-args...
 echo "== Tests"
 run_suite "$root/build-test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== Tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DMOONHOP_SANITIZE=ON

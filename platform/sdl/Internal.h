@@ -140,6 +140,8 @@ void ApplyFormatAttributes(int pixelFormat);
 void PumpSdlEvents();
 // Windows virtual-key code for an SDL key, or 0 when there is none.
 int VirtualKeyFromSdl(SDL_Keycode key);
+// The same for a key event: the keypad is read from the physical key, as with Num Lock on.
+int VirtualKeyFromSdl(const SDL_Keysym& key);
 
 // Time in milliseconds for message records.
 DWORD MessageTime();

@@ -45,6 +45,12 @@ int FromScancode(SDL_Scancode sc) {
 }
 } // namespace
 
+int VirtualKeyFromSdl(const SDL_Keysym& key) {
+    if (int vk = FromScancode(key.scancode))
+        return vk;
+    return VirtualKeyFromSdl(key.sym);
+}
+
 int VirtualKeyFromSdl(SDL_Keycode key) {
     if (key >= SDLK_a && key <= SDLK_z)
         return 0x41 + (key - SDLK_a);
@@ -52,8 +58,10 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
         return 0x30 + (key - SDLK_0);
     if (key >= SDLK_F1 && key <= SDLK_F12)
         return VK_F1 + (key - SDLK_F1);
-    if (int vk = FromScancode(SDL_GetScancodeFromKey(key)))
-        return vk;
+    // Keypad keycodes are their scancodes with a marker bit; no keymap is needed to read them.
+    if (key & SDLK_SCANCODE_MASK)
+        if (int vk = FromScancode(static_cast<SDL_Scancode>(key & ~SDLK_SCANCODE_MASK)))
+            return vk;
     switch (key) {
     case SDLK_BACKSPACE:
         return VK_BACK;

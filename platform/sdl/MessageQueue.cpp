@@ -90,7 +90,7 @@ void TranslateWindowEvent(const SDL_WindowEvent& e) {
 
 void TranslateKey(const SDL_KeyboardEvent& e) {
     Window* w = FindWindowByNativeId(e.windowID);
-    int vk = VirtualKeyFromSdl(e.keysym.sym);
+    int vk = VirtualKeyFromSdl(e.keysym);
     if (!w || vk == 0)
         return;
     bool down = e.type == SDL_KEYDOWN;

@@ -25,6 +25,9 @@ bool EnsureVideo() {
         s.videoFailed = true;
         return false;
     }
+    // Hold the OpenGL library for the whole process. SDL otherwise unloads it whenever the
+    // last OpenGL window goes, and reloads it for the next one.
+    SDL_GL_LoadLibrary(nullptr);
     s.videoReady = true;
     return true;
 }

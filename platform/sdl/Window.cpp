@@ -39,11 +39,12 @@ void SendSize(Window& w) {
     CallProc(w.handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(w.width, w.height));
 }
 
-HANDLE StockHandle(HANDLE& slot, Kind kind) {
+// A process-wide object made on first request and never deleted.
+template <class Handle> Handle Stock(Handle& slot, Kind kind) {
     if (!slot) {
         auto o = std::make_unique<Object>(kind);
         o->stock = true;
-        slot = AddObject(std::move(o));
+        slot = static_cast<Handle>(AddObject(std::move(o)));
     }
     return slot;
 }
@@ -103,21 +104,13 @@ BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
     if (instance || name != IDC_ARROW)
         return nullptr;
-    State& s = GetState();
-    HANDLE h = s.arrowCursor;
-    h = StockHandle(h, Kind::Cursor);
-    s.arrowCursor = static_cast<HCURSOR>(h);
-    return s.arrowCursor;
+    return Stock(GetState().arrowCursor, Kind::Cursor);
 }
 
 HICON LoadIconA(HINSTANCE instance, LPCSTR name) {
     if (instance || name != IDI_APPLICATION)
         return nullptr;
-    State& s = GetState();
-    HANDLE h = s.applicationIcon;
-    h = StockHandle(h, Kind::Icon);
-    s.applicationIcon = static_cast<HICON>(h);
-    return s.applicationIcon;
+    return Stock(GetState().applicationIcon, Kind::Icon);
 }
 
 HCURSOR SetCursor(HCURSOR cursor) {

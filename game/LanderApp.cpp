@@ -1,0 +1,97 @@
+#include "game/LanderApp.h"
+
+#include "lander/Lander.h"
+#include "scene/LandingDisk.h"
+#include "scene/Random.h"
+#include "scene/Rgba.h"
+#include "scene/Sphere.h"
+#include "scene/Vec3.h"
+#include "terrain/BaseBox.h"
+#include "terrain/Dome.h"
+#include "terrain/Terrain.h"
+
+#include <ctime>
+
+namespace {
+template <typename T> void DeleteAndClear(T*& p) {
+    delete p;
+    p = nullptr;
+}
+
+Sphere* NewSphere(const Rgba& colour, float radius, int detail) {
+    Sphere* sphere = new Sphere;
+    sphere->colour = colour;
+    sphere->Create(radius, detail, detail, false);
+    return sphere;
+}
+
+BaseBox* NewBaseBox(double width, double height, double depth, const Rgba& colour,
+                    const Vec3& position) {
+    BaseBox* box = new BaseBox(width, height, depth);
+    box->colour = colour;
+    box->position = position;
+    return box;
+}
+} // namespace
+
+LanderApp::LanderApp() {
+    SeedRandom(static_cast<unsigned>(std::time(nullptr)));
+
+    spheres[0] = NewSphere(Rgba(0, 0, 1, 1), 100.0f, 100);
+    spheres[1] = NewSphere(Rgba(1, 0, 0, 1), 400.0f, 400);
+    landingDisk = new LandingDisk;
+    landingDisk->Create(70.0f, 70, 70, true);
+
+    lander = new Lander(20.0, 5.0, 20.0, 20.0, 5.0);
+    lander->Place(0.0, 730.0, 0.0);
+    lander->gravity = 1.6; // after Place, whose reset clears it
+
+    terrain = new Terrain(700.0);
+    // The domes' blue is 133/255 and 234/255 in single precision.
+    bigDome = new Dome(210.0, Rgba(0.4f, 0.52156866f, 0.91764706f, 0.4f));
+    smallDome = new Dome(35.0, Rgba(0.4f, 0.52156866f, 0.91764706f, 0.85f));
+
+    // Each box stands on the base's plane: its y is half its height.
+    boxes[0] = NewBaseBox(40, 80, 40, Rgba::FromBytes(128, 128, 255), Vec3(-40, 40, -40));
+    boxes[1] = NewBaseBox(80, 45, 45, Rgba::FromBytes(1, 149, 147), Vec3(-45, 22.5, 45));
+    boxes[2] = NewBaseBox(55, 55, 55, Rgba::FromBytes(64, 64, 255), Vec3(55, 27.5, -55));
+    boxes[3] = NewBaseBox(60, 30, 30, Rgba::FromBytes(255, 255, 255), Vec3(60, 15, 30));
+
+    const Rgba black = Rgba::OpaqueBlack();
+    lights[0].Setup(1, black, Rgba::FromBytes(127, 87, 255), Vec3(0, 2800, 0), 0);
+    lights[1].Setup(2, black, Rgba::FromBytes(254, 55, 40), Vec3(0, -4200, 0), 0);
+    lights[2].Setup(3, black, Rgba(1, 1, 1, 1), Vec3(0, 0, 0), 1);
+    lights[3].Setup(4, black, Rgba::OpaqueWhite(), Vec3(0, 2800, 0), 0);
+    lights[4].Setup(5, black, Rgba::OpaqueWhite(), Vec3(0, -4200, 0), 0);
+
+    camWindow.SetSize(580, 300);
+    camWindow.SetPosition(600, 380);
+    camWindow.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk, smallDome);
+    camWindow.SetTitle("Tavrilo : Vesk Cam - Pellimar");
+
+    mainWindow.SetSize(670, 400);
+    mainWindow.SetPosition(10, 10);
+    mainWindow.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk,
+                           smallDome);
+    mainWindow.SetTitle("Tavrilo : Vesk View - Pellimar");
+
+    // Closing the main view ends the game; closing the camera window only hides it.
+    mainWindow.MakeMainWindow();
+    camWindow.SetSceneReady();
+    mainWindow.SetSceneReady();
+}
+
+LanderApp::~LanderApp() {
+    // The scene goes before the windows and their contexts; nothing here needs a context.
+    DeleteAndClear(terrain);
+    DeleteAndClear(bigDome);
+    DeleteAndClear(lander);
+    DeleteAndClear(smallDome);
+    for (BaseBox*& box : boxes)
+        DeleteAndClear(box);
+    DeleteAndClear(landingDisk);
+    for (Sphere*& sphere : spheres)
+        DeleteAndClear(sphere);
+    // The lights (from the last down), the main view and then the camera window follow as
+    // members, in reverse order of declaration.
+}

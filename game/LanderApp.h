@@ -1,0 +1,35 @@
+// The game's application object: builds the whole scene and both windows when it is
+// constructed, owns all of it and takes it down again in a fixed order.
+#pragma once
+
+#include "framework/Main.h"
+#include "game/LanderCamWindow.h"
+#include "game/MainViewWindow.h"
+#include "scene/Light.h"
+
+class BaseBox;
+class Dome;
+class Lander;
+class LandingDisk;
+class Sphere;
+class Terrain;
+
+class LanderApp : public GLApp {
+  public:
+    LanderApp();
+    ~LanderApp() override;
+    LanderApp(const LanderApp&) = delete;
+    LanderApp& operator=(const LanderApp&) = delete;
+
+    // The camera window comes first, so it is created first and its OnCreate runs first.
+    LanderCamWindow camWindow;
+    MainViewWindow mainWindow;
+    Sphere* spheres[2] = {nullptr, nullptr}; // blue, red
+    Lander* lander = nullptr;
+    Terrain* terrain = nullptr;
+    Dome* bigDome = nullptr;
+    Dome* smallDome = nullptr;
+    BaseBox* boxes[4] = {nullptr, nullptr, nullptr, nullptr};
+    LandingDisk* landingDisk = nullptr;
+    Light lights[5]; // two coloured, the spotlight, two white stand-ins
+};

@@ -1,0 +1,99 @@
+#include "lander/Lander.h"
+
+namespace {
+// The four side legs stand this fraction of the depth in front of and behind the middle one.
+constexpr double kLegSpacing = 0.33;
+} // namespace
+
+Lander::Lander(double bodyWidth, double bodyHeight, double bodyDepth, double legDrop,
+               double legReach)
+    : mast(std::make_unique<OrientedBox>(40.0, 2.0, Rgba(1.0f, 1.0f, 1.0f, 1.0f))),
+      head(std::make_unique<OrientedBox>(25.0, 2.0, Rgba(0.0f, 0.0f, 0.7f, 1.0f))),
+      colour(1.0f, 1.0f, 1.0f, 1.0f), bodyWidth(bodyWidth), bodyHeight(bodyHeight),
+      bodyDepth(bodyDepth), legDrop(legDrop), legReach(legReach) {}
+
+Lander::~Lander() = default;
+
+void Lander::Place(double x, double y, double z) {
+    position = Vec3(x, y, z);
+    Reset();
+}
+
+void Lander::Reset() {
+    mass = 1.0;
+    running = false;
+    ignitionPending = true;
+    gravity = 0.0;
+    BuildGeometry();
+    UpdateNormals();
+    PlaceEngine();
+    PlaceMast();
+    cameraPoint = head->TopCentre();
+    velocity = -engine.thrust;
+}
+
+void Lander::BuildGeometry() {
+    double x = position.x, y = position.y, z = position.z;
+    double w = bodyWidth, h = bodyHeight, d = bodyDepth;
+    body[0] = Vec3(x - w / 2, y + h / 2, z - d / 2);
+    body[1] = Vec3(x - w / 2, y + h / 2, z + d / 2);
+    body[2] = Vec3(x + w / 2, y + h / 2, z + d / 2);
+    body[3] = Vec3(x + w / 2, y + h / 2, z - d / 2);
+    body[4] = Vec3(x - w / 2, y - h / 2, z - d / 2);
+    body[5] = Vec3(x + w / 2, y - h / 2, z - d / 2);
+    body[6] = Vec3(x + w / 2, y - h / 2, z + d / 2);
+    body[7] = Vec3(x - w / 2, y - h / 2, z + d / 2);
+
+    const double depths[3] = {z, z - kLegSpacing * d, z + kLegSpacing * d};
+    const double sides[2] = {1.0, -1.0};
+    int point = 0;
+    for (double s : sides) {
+        for (double depth : depths) {
+            legs[point++] = Vec3(x + s * (w / 2), y, depth);
+            legs[point++] = Vec3(x + s * (w / 2 + legReach), y, depth);
+            legs[point++] = Vec3(x + s * (w / 2 + legReach), y - legDrop, depth);
+        }
+    }
+}
+
+void Lander::UpdateNormals() {
+    const Vec3* c = body;
+    TriangleNormal(c[0], c[1], c[2], normals[Top]);
+    TriangleNormal(c[4], c[5], c[6], normals[Bottom]);
+    TriangleNormal(c[0], c[4], c[7], normals[MinusX]);
+    TriangleNormal(c[1], c[7], c[6], normals[PlusZ]);
+    TriangleNormal(c[2], c[6], c[5], normals[PlusX]);
+    TriangleNormal(c[3], c[5], c[4], normals[MinusZ]);
+}
+
+Vec3 Lander::FootCentre() const {
+    return (legs[14] + legs[17] + legs[8] + legs[5]) / 4;
+}
+
+Vec3 Lander::BodyTopCentre() const {
+    return (body[2] + body[3] + body[1] + body[0]) / 4;
+}
+
+Vec3 Lander::BodyBottomCentre() const {
+    return (body[6] + body[7] + body[5] + body[4]) / 4;
+}
+
+void Lander::UpdateCameraPoint() {
+    cameraPoint = head->TopCentre();
+}
+
+void Lander::PlaceMast() {
+    mast->SetPosition(BodyTopCentre());
+    mast->swivelAxis = normals[Top];
+    head->SetPosition(mast->TopCentre());
+    head->swivelAxis = normals[Top];
+}
+
+void Lander::Translate(const Vec3& d) {
+    for (Vec3& p : body)
+        p += d;
+    for (Vec3& p : legs)
+        p += d;
+    mast->Translate(d);
+    head->Translate(d);
+}

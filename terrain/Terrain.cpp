@@ -1,0 +1,58 @@
+#include "terrain/Terrain.h"
+
+#include "platform/Win32.h"
+#include "terrain/ColourRamp.h"
+#include "terrain/DrawTree.h"
+#include "terrain/TriTree.h"
+
+namespace {
+// Construction splits down to level 4; refinement allows one level more near the point.
+const int buildDepthLimit = 5;
+const int detailDepthLimit = 6;
+// Reach of the refinement in radii: a node of level L is refined while the point is closer
+// than reach / (L + 1) to its centroid.
+const double reachFactor = 5.0;
+} // namespace
+
+Terrain::Terrain(double radius)
+    : colour(Rgba::FromBytes(226, 180, 88)), drawMode(Smooth), heightColours(new ColourRamp()),
+      radius(radius), seed(radius, false) {
+    for (int i = 0; i < rootCount; ++i)
+        roots[i] = seed.MakeTree(i, false);
+    for (TriTree* tree : roots) {
+        tree->root->rough = true;
+        tree->root->SubdivideToDepth(0, true, radius, heightColours, buildDepthLimit);
+    }
+    for (TriTree* tree : roots)
+        tree->root->RegisterCorners();
+}
+
+Terrain::~Terrain() {
+    for (TriTree*& tree : roots) {
+        delete tree;
+        tree = nullptr;
+    }
+    // The roots do not own the seed's edges.
+    seed.ReleaseUnusedEdges();
+    delete heightColours;
+}
+
+void Terrain::UpdateDetail(const Vec3& point) {
+    double reach = radius * reachFactor;
+    for (TriTree* tree : roots) {
+        tree->root->rough = true;
+        tree->root->RefineNear(point, reach, 0, false, radius, heightColours, detailDepthLimit);
+    }
+    for (TriTree* tree : roots)
+        tree->root->RegisterCorners();
+}
+
+void Terrain::Draw() {
+    glColor3fv(colour.Data());
+    for (TriTree* tree : roots)
+        DrawTree(tree->root, drawMode, heightColours);
+}
+
+void Terrain::SetDrawMode(int mode) {
+    drawMode = mode >= Wire && mode <= HeightColoured ? static_cast<DrawMode>(mode) : Wire;
+}

@@ -1,0 +1,144 @@
+#include "tests/game/GameFixture.h"
+
+namespace {
+using CamWindow = GameTest;
+
+class CamMouse : public GameTest {
+  protected:
+    void StartDrag(int x, int y, bool left, bool right) {
+        Cam().OnMouseMove(x, y);
+        if (left)
+            Cam().OnMouseButton(0, true);
+        if (right)
+            Cam().OnMouseButton(2, true);
+        Cam().OnMouseMove(x, y);
+    }
+};
+} // namespace
+
+TEST_F(CamWindow, RidingCameraLooksStraightUpFromTheMastAtTheStart) {
+    CameraPose pose = Cam().View();
+    ExpectNear(pose.eye, Vec3(0, 797.5, 0));
+    ExpectNear(pose.target, Vec3(0, 798.5, 0));
+    ExpectNear(pose.up, Vec3(-1, 0, 0));
+}
+
+TEST_F(CamWindow, TopViewLooksDownOnTheLanderFrom200Above) {
+    Tap(Cam(), VK_SPACE);
+    ASSERT_TRUE(Cam().topView);
+    CameraPose pose = Cam().View();
+    ExpectNear(pose.eye, Vec3(0, 930, 0));
+    ExpectNear(pose.target, Vec3(0, 730, 0));
+    ExpectNear(pose.up, Vec3(-1, 0, 0));
+}
+
+TEST_F(CamWindow, RidingCameraFollowsTheMast) {
+    TheLander().TiltMast(30);
+    CameraPose pose = Cam().View();
+    ExpectNear(pose.eye, TheLander().cameraPoint);
+    ExpectNear(pose.target, TheLander().cameraPoint + TheLander().head->normals[4]);
+    ExpectNear(pose.up, TheLander().head->normals[3]);
+}
+
+TEST_F(CamWindow, SpaceSwitchesToTheTopViewWithItsTitleAndSize) {
+    Tap(Cam(), VK_SPACE);
+    EXPECT_TRUE(Cam().topView);
+    EXPECT_EQ(Cam().extra->title, "Tavrilo : Vesk Top View - Pellimar");
+    EXPECT_EQ(Cam().Width(), 400);
+    EXPECT_EQ(Cam().Height(), 400);
+}
+
+TEST_F(CamWindow, SpaceTwiceRestoresTheRidingCameraTitleAndSize) {
+    Tap(Cam(), VK_SPACE, 2);
+    EXPECT_FALSE(Cam().topView);
+    EXPECT_EQ(Cam().extra->title, "Tavrilo : Vesk Cam - Pellimar");
+    EXPECT_EQ(Cam().Width(), 580);
+    EXPECT_EQ(Cam().Height(), 300);
+}
+
+TEST_F(CamWindow, KMovesTheTopViewAwayInStepsOf20) {
+    Tap(Cam(), 'K', 2);
+    EXPECT_EQ(Cam().topViewDistance, 240);
+    Cam().OnKeyboard('K', false);
+    EXPECT_EQ(Cam().topViewDistance, 240);
+}
+
+TEST_F(CamWindow, OStopsAt40) {
+    Tap(Cam(), 'O', 8);
+    EXPECT_EQ(Cam().topViewDistance, 40);
+    Tap(Cam(), 'O', 3);
+    EXPECT_EQ(Cam().topViewDistance, 40);
+}
+
+TEST_F(CamWindow, XLaunchesOnPressAndOnRelease) {
+    Cam().OnKeyboard('X', false);
+    EXPECT_TRUE(TheLander().running);
+    TheLander().running = false;
+    Cam().OnKeyboard('X', true);
+    EXPECT_TRUE(TheLander().running);
+}
+
+TEST_F(CamWindow, MainViewKeysDoNothingHere) {
+    for (int key : std::initializer_list<int>{'A', 'P', 'W', '0', 'I', VK_LEFT, VK_PRIOR})
+        Tap(Cam(), key);
+    EXPECT_EQ(TheLander().engine.pitch, 0);
+    EXPECT_EQ(TheLander().engine.power, 5);
+    ExpectSameMast(TheLander(), *StartingLander());
+    EXPECT_EQ(Cam().topViewDistance, 200);
+}
+
+TEST_F(CamMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {
+    Cam().OnMouseButton(0, true);
+    Cam().OnMouseMove(40, 60);
+    ExpectSameMast(TheLander(), *StartingLander());
+    EXPECT_EQ(Cam().lastX, 40);
+    EXPECT_EQ(Cam().lastY, 60);
+    Cam().OnMouseButton(0, false);
+    Cam().OnMouseMove(90, 90);
+    ExpectSameMast(TheLander(), *StartingLander());
+}
+
+TEST_F(CamMouse, LeftDragSwivelsAndTiltsTheMast) {
+    StartDrag(100, 100, true, false);
+    Cam().OnMouseMove(105, 100); // dx 2: 6 degrees
+    auto expected = StartingLander();
+    expected->SwivelMast(6);
+    expected->TiltMast(0);
+    ExpectSameMast(TheLander(), *expected);
+    Cam().OnMouseMove(100, 96); // dx -2, dy -2
+    expected->SwivelMast(-6);
+    expected->TiltMast(-6);
+    ExpectSameMast(TheLander(), *expected);
+}
+
+TEST_F(CamMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
+    StartDrag(0, 0, false, true);
+    Cam().OnMouseMove(4, 6);
+    auto expected = StartingLander();
+    expected->SwivelMast(6);
+    expected->TiltHead(9);
+    ExpectSameMast(TheLander(), *expected);
+}
+
+TEST_F(CamMouse, WithBothButtonsTheLeftButtonsTiltWins) {
+    StartDrag(0, 0, true, true);
+    Cam().OnMouseMove(-5, 4);
+    auto expected = StartingLander();
+    expected->SwivelMast(-6);
+    expected->TiltMast(6);
+    ExpectSameMast(TheLander(), *expected);
+}
+
+TEST_F(CamMouse, MovesWithoutButtonsLeaveTheMast) {
+    Cam().OnMouseMove(10, 10);
+    Cam().OnMouseMove(200, 300);
+    ExpectSameMast(TheLander(), *StartingLander());
+}
+
+TEST_F(CamMouse, DragsDoNotTouchTheMainViewsState) {
+    StartDrag(0, 0, true, true);
+    Cam().OnMouseMove(40, 40);
+    EXPECT_EQ(TheLander().engine.yaw, 0);
+    EXPECT_EQ(View().orbitDistance, 300);
+    EXPECT_EQ(View().lastX, 0);
+}
