@@ -105,10 +105,11 @@ int Image::BuildTexture() const {
     const ImageExtra* upload = extra;
     if (extra->stride != extra->rowBytes || !bgra) {
         // One unpadded copy, turned to red-green-blue order when OpenGL cannot take the other.
+        // Its rows are as long as the format says, even if the record was given another format.
         if (!work.extra->Allocate(extra->width, extra->height, extra->format, 0))
             return GLU_INVALID_VALUE;
         for (int i = 0; i < extra->height; ++i)
-            std::memcpy(work.Row(i), Row(i), static_cast<size_t>(extra->rowBytes));
+            std::memcpy(work.Row(i), Row(i), static_cast<size_t>(work.extra->rowBytes));
         if (!bgra && work.extra->format == PixelFormat::BGR && !work.ConvertTo(PixelFormat::RGB))
             return GLU_INVALID_VALUE;
         if (!bgra && work.extra->format == PixelFormat::BGRA && !work.ConvertTo(PixelFormat::RGBA))

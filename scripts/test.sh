@@ -39,3 +39,5 @@ export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DMOONHOP_SANITIZE=ON
+echo "== Fuzz smoke of the picture readers"
+bash "$root/scripts/fuzz-smoke.sh" 20

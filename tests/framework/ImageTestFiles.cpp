@@ -24,7 +24,9 @@ void ScratchTest::TearDown() {
 void WriteFile(const std::string& name, const Bytes& bytes) {
     std::FILE* file = std::fopen(name.c_str(), "wb");
     ASSERT_NE(file, nullptr) << name;
-    ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    if (!bytes.empty()) {
+        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    }
     ASSERT_EQ(std::fclose(file), 0);
 }
 
