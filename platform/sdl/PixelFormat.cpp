@@ -152,12 +152,31 @@ void DestroyNativeWindow(Window& w) {
 
 } // namespace win32sdl
 
+namespace {
+// GetDC (NULL) is the screen's device context, as on Windows: it belongs to no window and
+// draws nothing here, but answers GetDeviceCaps. A plain pointer: the layer's objects outlive
+// every exit handler.
+HDC ScreenDc() {
+    static HDC screen = nullptr;
+    if (!screen) {
+        auto dc = std::make_unique<Dc>(Kind::WindowDc);
+        dc->stock = true;
+        screen = static_cast<HDC>(AddObject(std::move(dc)));
+    }
+    return screen;
+}
+} // namespace
+
 HDC GetDC(HWND window) {
+    if (!window)
+        return ScreenDc();
     Window* w = FindWindow(window);
     return w ? w->dc : nullptr;
 }
 
 int ReleaseDC(HWND window, HDC dc) {
+    if (!window)
+        return dc && dc == ScreenDc() ? 1 : 0;
     Window* w = FindWindow(window);
     return w && w->dc == dc ? 1 : 0;
 }

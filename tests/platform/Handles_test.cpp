@@ -47,6 +47,11 @@ TEST(Handles, NullStaleAndForeignHandlesAreRefused) {
         EXPECT_EQ(wglCreateContext(dc), nullptr);
         EXPECT_EQ(SelectPalette(dc, nullptr, FALSE), nullptr);
     }
+    // The screen's device context belongs to no window.
+    HDC screen = GetDC(nullptr);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSX), 96);
+    EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
     // Deleting a foreign object or a stale context does nothing.
     EXPECT_FALSE(DeleteObject(ctx.Window()));
     EXPECT_FALSE(wglDeleteContext(reinterpret_cast<HGLRC>(ctx.Window())));
