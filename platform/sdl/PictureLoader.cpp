@@ -1,5 +1,5 @@
-// The OLE picture loader: JPEG, PNG, GIF, icons and cursors, told apart by their first bytes.
-// Each goes only to its own decoder; files of any other kind are not pictures here.
+// The OLE picture loader: bitmaps, JPEG, PNG, GIF, icons and cursors, told apart by their first
+// bytes. Each goes only to its own decoder; files of any other kind are not pictures here.
 #include "platform/sdl/PictureInternal.h"
 
 #include <SDL_image.h>
@@ -11,7 +11,7 @@ using namespace win32sdl;
 
 namespace {
 
-enum class Format { Unknown, Jpeg, Png, Gif, Icon, Cursor };
+enum class Format { Unknown, Bitmap, Jpeg, Png, Gif, Icon, Cursor };
 
 Format Sniff(SDL_RWops* file) {
     std::uint8_t head[8] = {};
@@ -20,6 +20,8 @@ Format Sniff(SDL_RWops* file) {
     const auto starts = [&](const char* magic, size_t length) {
         return got >= length && std::memcmp(head, magic, length) == 0;
     };
+    if (starts("BM", 2))
+        return Format::Bitmap;
     if (starts("\xFF\xD8\xFF", 3))
         return Format::Jpeg;
     if (starts("\x89PNG\r\n\x1A\n", 8))
@@ -52,6 +54,9 @@ SDL_Surface* Decode(SDL_RWops* file, Format format) {
     const DecodeLimit limit;
     SDL_Surface* loaded = nullptr;
     switch (format) {
+    case Format::Bitmap:
+        loaded = SDL_LoadBMP_RW(file, 0);
+        break;
     case Format::Jpeg:
         loaded = IMG_LoadJPG_RW(file);
         break;

@@ -227,3 +227,13 @@ TEST_F(PicturePath, TheReaderFollowsTheRules) {
 }
 
 } // namespace
+
+TEST_F(ReadOlePicture, BitmapsAreDrawnToo) {
+    // 2 x 1, 24-bit, bottom-up: blue then red, each row padded to 4 bytes.
+    WriteFile("pic.bmp", Bmp(2, 1, 24, {}, {255, 0, 0, 0, 0, 255, 0, 0}));
+    ASSERT_TRUE(image.extra->ReadOlePicture("pic.bmp"));
+    ASSERT_EQ(image.Width(), 2);
+    ASSERT_EQ(image.Height(), 1);
+    EXPECT_EQ(RowBytes(image, 0)[0], 255); // blue, in BGR order
+    EXPECT_EQ(RowBytes(image, 0)[5], 255); // red
+}
