@@ -83,6 +83,39 @@ def png(width, height):
             + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
 
 
+def icon(kind, width, height):
+    """A 32-bit icon (kind 1) or cursor (kind 2) with an AND mask that hides the first pixel."""
+    xor = b"".join(pixel(x, y) + bytes((255 * (x > 0),)) for y in range(height)
+                   for x in range(width))
+    mask_row = pad(bytes((0x80,) + (0,) * ((width + 7) // 8 - 1)))
+    info = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, 32, 0, 0, 0, 0, 0, 0)
+    body = info + xor + mask_row * height
+    entry = struct.pack("<BBBBHHII", width, height, 0, 0, 1, 32, len(body), 22)
+    return struct.pack("<HHH", 0, kind, 1) + entry + body
+
+
+def gif(width, height, interlaced=False):
+    """A GIF with a global and a local table, a transparent colour and plain LZW codes."""
+    table = b"".join(pixel(i, 3 - i) for i in range(4))
+    control = b"\x21\xf9\x04\x01\x00\x00\x02\x00"
+    descriptor = b"\x2c" + struct.pack("<HHHHB", 1, 0, width, height,
+                                       0x81 | (0x40 if interlaced else 0))
+    # Every pixel its own 3-bit code, with a clear code before the table would grow.
+    bits, count = 0, 0
+    codes = []
+    for i in range(width * height):
+        if i % 2 == 0:
+            codes.append(4)
+        codes.append((i * 3) % 4)
+    codes.append(5)
+    for code in codes:
+        bits |= code << count
+        count += 3
+    data = bits.to_bytes((count + 7) // 8, "little")
+    return (b"GIF89a" + struct.pack("<HHBBB", width + 1, height, 0x81, 0, 0) + table + control
+            + descriptor + table[::-1] + b"\x02" + bytes((len(data),)) + data + b"\x00\x3b")
+
+
 def write(folder, files):
     os.makedirs(folder, exist_ok=True)
     for name, data in files.items():
@@ -96,7 +129,8 @@ def main():
     out = sys.argv[1]
     write(os.path.join(out, "bmp"), bmps())
     write(os.path.join(out, "tga"), tgas())
-    load = {**bmps(), **tgas(), "6x4.png": png(6, 4)}
+    load = {**bmps(), **tgas(), "6x4.png": png(6, 4), "3x2.ico": icon(1, 3, 2),
+            "3x2.cur": icon(2, 3, 2), "5x3.gif": gif(5, 3), "3x9-interlaced.gif": gif(3, 9, True)}
     write(os.path.join(out, "load"), load)
     # JPEG and GIF seeds come from the PNG, when ImageMagick is at hand.
     convert = shutil.which("convert")

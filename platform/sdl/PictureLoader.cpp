@@ -1,28 +1,83 @@
-// The OLE picture loader: any picture SDL2_image decodes. Icons and cursors are icons, vector
-// pictures are metafiles, everything else is a bitmap.
+// The OLE picture loader: bitmaps, JPEG, PNG, GIF, icons and cursors, told apart by their first
+// bytes. Each goes only to its own decoder; files of any other kind are not pictures here.
 #include "platform/sdl/PictureInternal.h"
 
 #include <SDL_image.h>
+
+#include <cstring>
+#include <vector>
 
 using namespace win32sdl;
 
 namespace {
 
-SHORT TypeOf(SDL_RWops* file) {
-    if (IMG_isICO(file) || IMG_isCUR(file))
-        return PICTYPE_ICON;
-    if (IMG_isSVG(file))
-        return PICTYPE_ENHMETAFILE;
-    return PICTYPE_BITMAP;
+enum class Format { Unknown, Bitmap, Jpeg, Png, Gif, Icon, Cursor };
+
+Format Sniff(SDL_RWops* file) {
+    std::uint8_t head[8] = {};
+    const size_t got = SDL_RWread(file, head, 1, sizeof head);
+    SDL_RWseek(file, 0, RW_SEEK_SET);
+    const auto starts = [&](const char* magic, size_t length) {
+        return got >= length && std::memcmp(head, magic, length) == 0;
+    };
+    if (starts("BM", 2))
+        return Format::Bitmap;
+    if (starts("\xFF\xD8\xFF", 3))
+        return Format::Jpeg;
+    if (starts("\x89PNG\r\n\x1A\n", 8))
+        return Format::Png;
+    if (starts("GIF87a", 6) || starts("GIF89a", 6))
+        return Format::Gif;
+    if (starts("\0\0\1\0", 4))
+        return Format::Icon;
+    if (starts("\0\0\2\0", 4))
+        return Format::Cursor;
+    return Format::Unknown;
 }
 
-// The file's extension, which SDL2_image needs for the formats that carry no signature.
-const char* Extension(const std::string& path) {
-    const size_t dot = path.find_last_of('.');
-    const size_t slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+// The whole file, or nothing when it is larger than any picture we take.
+std::vector<std::uint8_t> ReadAll(SDL_RWops* file) {
+    const Sint64 size = SDL_RWsize(file);
+    std::vector<std::uint8_t> bytes;
+    if (size <= 0 || static_cast<Uint64>(size) > kMaxPictureBytes)
+        return bytes;
+    bytes.resize(static_cast<size_t>(size));
+    bytes.resize(SDL_RWread(file, bytes.data(), 1, bytes.size()));
+    return bytes;
+}
+
+SDL_Surface* Decode(SDL_RWops* file, Format format) {
+    if (format == Format::Gif) {
+        const std::vector<std::uint8_t> bytes = ReadAll(file);
+        return bytes.empty() ? nullptr : DecodeGif(bytes.data(), bytes.size());
+    }
+    const DecodeLimit limit;
+    SDL_Surface* loaded = nullptr;
+    switch (format) {
+    case Format::Bitmap:
+        loaded = SDL_LoadBMP_RW(file, 0);
+        break;
+    case Format::Jpeg:
+        loaded = IMG_LoadJPG_RW(file);
+        break;
+    case Format::Png:
+        loaded = IMG_LoadPNG_RW(file);
+        break;
+    case Format::Icon:
+        loaded = IMG_LoadICO_RW(file);
+        break;
+    case Format::Cursor:
+        loaded = IMG_LoadCUR_RW(file);
+        break;
+    default:
         return nullptr;
-    return path.c_str() + dot + 1;
+    }
+    if (!loaded)
+        return nullptr;
+    SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE);
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(loaded);
+    return rgba;
 }
 
 } // namespace
@@ -43,17 +98,11 @@ HRESULT OleLoadPicturePath(LPOLESTR path, LPUNKNOWN, DWORD, OLE_COLOR, REFIID ii
     SDL_RWops* file = SDL_RWFromFile(local.c_str(), "rb");
     if (!file)
         return STG_E_FILENOTFOUND;
-    const SHORT type = TypeOf(file);
-    SDL_Surface* rgba = nullptr;
-    {
-        const DecodeLimit limit;
-        if (SDL_Surface* loaded = IMG_LoadTyped_RW(file, 1, Extension(local))) {
-            SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE);
-            rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-            SDL_FreeSurface(loaded);
-        }
-    }
+    const Format format = Sniff(file);
+    SDL_Surface* rgba = Decode(file, format);
+    SDL_RWclose(file);
     if (!rgba)
         return CTL_E_INVALIDPICTURE;
-    return NewPicture(rgba, type, iid, object);
+    const bool icon = format == Format::Icon || format == Format::Cursor;
+    return NewPicture(rgba, icon ? PICTYPE_ICON : PICTYPE_BITMAP, iid, object);
 }

@@ -1,5 +1,6 @@
-// The reader through the platform's picture loader: PNG, JPEG and icon pictures, sizes in
-// HIMETRIC, and how a file name becomes a full path.
+// The reader through the platform's picture loader: PNG, JPEG, icons and cursors told apart by
+// their contents, other kinds refused, sizes in HIMETRIC, and how a file name becomes a full
+// path.
 #include "ImageTestFiles.h"
 
 #include "framework/ImagePath.h"
@@ -16,6 +17,40 @@ void Save(const std::string& name, int w, int h, const Bytes& rgba, bool jpeg = 
 Bytes Sample() {
     return {255, 0,   0,   255, 0, 255, 0, 255, 0,   0,   255, 255,
             255, 255, 255, 255, 0, 0,   0, 255, 100, 100, 100, 255};
+}
+
+// A 2 x 1 icon (kind 1) or cursor (kind 2) of 32 bits: red, then transparent blue.
+Bytes Icon(int kind) {
+    Bytes file(22 + 40, 0);
+    Put16(file, 2, static_cast<std::uint16_t>(kind));
+    Put16(file, 4, 1);
+    file[6] = 2;
+    file[7] = 1;
+    Put16(file, 10, 1);
+    Put16(file, 12, 32);
+    Put32(file, 14, 40 + 8 + 4);
+    Put32(file, 18, 22);
+    Put32(file, 22, 40);
+    Put32(file, 26, 2);
+    Put32(file, 30, 2); // both masks
+    Put16(file, 34, 1);
+    Put16(file, 36, 32);
+    file.insert(file.end(), {0, 0, 255, 255, 255, 0, 0, 0}); // blue, green, red, alpha
+    file.insert(file.end(), {0x40, 0, 0, 0});                // the AND mask hides pixel 2
+    return file;
+}
+
+// Opens a file of the working directory the way the reader does.
+HRESULT Open(const char* name, IPicture** picture) {
+    std::string path;
+    if (!FullPicturePath(name, path))
+        return E_FAIL;
+    std::vector<WCHAR> wide(path.size() + 1);
+    if (MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
+                            static_cast<int>(wide.size())) <= 0)
+        return E_FAIL;
+    return OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture,
+                              reinterpret_cast<void**>(picture));
 }
 
 class ReadOlePicture : public ScratchTest {
@@ -67,29 +102,53 @@ TEST_F(ReadOlePicture, TransparencyShowsWhatWasThere) {
     EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 255, 0, 0, 0}));
 }
 
-TEST_F(ReadOlePicture, IconPictureOnWhite) {
-    // 4 x 2: the left half blue, the right half masked out.
-    Bytes rgba;
-    for (int i = 0; i < 2; ++i)
-        rgba.insert(rgba.end(), {0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0});
-    WriteFile("half.ico", Icon(4, 2, rgba));
-    ASSERT_TRUE(image.extra->ReadOlePicture("half.ico"));
-    ASSERT_EQ(image.Width(), 4);
-    EXPECT_EQ(RowBytes(image, 0), (Bytes{255, 0, 0, 255, 0, 0, 255, 255, 255, 255, 255, 255}));
+TEST_F(ReadOlePicture, IconOnWhite) {
+    WriteFile("pic.ico", Icon(1));
+    ASSERT_TRUE(image.extra->ReadOlePicture("pic.ico"));
+    ASSERT_EQ(image.Width(), 2);
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 255, 255, 255, 255}));
+}
+
+TEST_F(ReadOlePicture, IconsAndCursorsAreIconsWhateverTheirName) {
+    for (int kind : {1, 2}) {
+        WriteFile("pic.png", Icon(kind));
+        IPicture* picture = nullptr;
+        ASSERT_EQ(Open("pic.png", &picture), S_OK) << kind;
+        SHORT type = 0;
+        EXPECT_EQ(picture->get_Type(&type), S_OK);
+        EXPECT_EQ(type, PICTYPE_ICON);
+        picture->Release();
+    }
+}
+
+TEST_F(ReadOlePicture, ContentsDecideTheFormatNotTheName) {
+    Save("pic.gif", 3, 2, Sample());
+    ASSERT_TRUE(image.extra->ReadOlePicture("pic.gif"));
+    EXPECT_EQ(image.Width(), 3);
+}
+
+TEST_F(ReadOlePicture, OtherKindsOfFileAreRefused) {
+    const std::string svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="2">)"
+                            R"(<rect x="0" y="0" width="2" height="2" fill="#0000ff"/></svg>)";
+    // A PCX header for a 2 x 2 picture, and the start of a GIMP image.
+    const Bytes pcx = {10, 5, 1, 8, 0, 0, 0, 0, 1, 0, 1, 0};
+    const std::string xcf = "gimp xcf file";
+    const std::pair<const char*, Bytes> files[] = {{"pic.svg", Bytes(svg.begin(), svg.end())},
+                                                   {"pic.pcx", pcx},
+                                                   {"pic.xcf", Bytes(xcf.begin(), xcf.end())},
+                                                   {"empty.png", {}}};
+    for (const auto& [name, bytes] : files) {
+        WriteFile(name, bytes);
+        IPicture* picture = nullptr;
+        EXPECT_EQ(Open(name, &picture), CTL_E_INVALIDPICTURE) << name;
+        EXPECT_EQ(picture, nullptr);
+    }
 }
 
 TEST_F(ReadOlePicture, SizeIsHimetricAtNinetySixPerInch) {
     Save("wide.png", 96, 48, Bytes(96 * 48 * 4, 255));
-    std::string path;
-    ASSERT_TRUE(FullPicturePath("wide.png", path));
-    std::vector<WCHAR> wide(path.size() + 1);
-    ASSERT_GT(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),
-                                  static_cast<int>(wide.size())),
-              0);
     IPicture* picture = nullptr;
-    ASSERT_EQ(OleLoadPicturePath(wide.data(), nullptr, 0, 0, IID_IPicture,
-                                 reinterpret_cast<void**>(&picture)),
-              S_OK);
+    ASSERT_EQ(Open("wide.png", &picture), S_OK);
     OLE_XSIZE_HIMETRIC w = 0;
     OLE_YSIZE_HIMETRIC h = 0;
     SHORT type = 0;
@@ -164,3 +223,13 @@ TEST_F(PicturePath, TheReaderFollowsTheRules) {
 }
 
 } // namespace
+
+TEST_F(ReadOlePicture, BitmapsAreDrawnToo) {
+    // 2 x 1, 24-bit, bottom-up: blue then red, each row padded to 4 bytes.
+    WriteFile("pic.bmp", Bmp(2, 1, 24, {}, {255, 0, 0, 0, 0, 255, 0, 0}));
+    ASSERT_TRUE(image.extra->ReadOlePicture("pic.bmp"));
+    ASSERT_EQ(image.Width(), 2);
+    ASSERT_EQ(image.Height(), 1);
+    EXPECT_EQ(RowBytes(image, 0)[0], 255); // blue, in BGR order
+    EXPECT_EQ(RowBytes(image, 0)[5], 255); // red
+}

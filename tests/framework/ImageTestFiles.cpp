@@ -238,37 +238,3 @@ Bytes BlockJpeg(int width, int height, const Bytes& rgba) {
     file.insert(file.end(), {0xFF, 0xD9});
     return file;
 }
-
-Bytes Icon(int width, int height, const Bytes& rgba) {
-    const int maskStride = (width + 31) / 32 * 4;
-    const std::uint32_t imageBytes =
-        static_cast<std::uint32_t>(40 + width * height * 4 + maskStride * height);
-    Bytes file(6 + 16 + 40, 0);
-    Put16(file, 2, 1); // icon
-    Put16(file, 4, 1); // one image
-    file[6] = static_cast<std::uint8_t>(width);
-    file[7] = static_cast<std::uint8_t>(height);
-    Put16(file, 10, 1);
-    Put16(file, 12, 32);
-    Put32(file, 14, imageBytes);
-    Put32(file, 18, 22);
-    Put32(file, 22, 40);
-    Put32(file, 26, static_cast<std::uint32_t>(width));
-    Put32(file, 30, static_cast<std::uint32_t>(2 * height)); // colours and mask
-    Put16(file, 34, 1);
-    Put16(file, 36, 32);
-    Put32(file, 42, static_cast<std::uint32_t>(imageBytes - 40));
-    for (int y = height - 1; y >= 0; --y)
-        for (int x = 0; x < width; ++x) {
-            const std::uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
-            file.insert(file.end(), {p[2], p[1], p[0], p[3]});
-        }
-    for (int y = height - 1; y >= 0; --y) {
-        Bytes row(static_cast<size_t>(maskStride), 0);
-        for (int x = 0; x < width; ++x)
-            if (rgba[(static_cast<size_t>(y) * width + x) * 4 + 3] == 0)
-                row[static_cast<size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-        file.insert(file.end(), row.begin(), row.end());
-    }
-    return file;
-}

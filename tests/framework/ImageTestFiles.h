@@ -62,9 +62,6 @@ Bytes Png(int width, int height, const Bytes& rgba);
 // average colour: exact for pictures made of flat blocks.
 Bytes BlockJpeg(int width, int height, const Bytes& rgba);
 
-// A 32-bit icon of RGBA pixels, top row first; pixels with alpha 0 are masked out.
-Bytes Icon(int width, int height, const Bytes& rgba);
-
 // The bytes of row i of an image, without padding.
 Bytes RowBytes(const Image& image, int i);
 
