@@ -2,6 +2,8 @@
 // encoder, placement on the logical screen, interlacing, transparency, and damaged files.
 #include "ImageTestFiles.h"
 
+#include "tests/support/Wine.h"
+
 #include <map>
 #include <utility>
 
@@ -175,6 +177,9 @@ TEST_F(ReadGif, SmallImageHasItsSizeAndColours) {
 }
 
 TEST_F(ReadGif, LongImagesRunTheTableFullAtTwelveBits) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's GIF decoder misreads 8-bit images whose code table fills without a "
+                        "clear code";
     for (int minBits : {2, 8}) {
         SCOPED_TRACE(minBits);
         const int colours = 1 << minBits;
@@ -239,6 +244,8 @@ TEST_F(ReadGif, TransparentPixelsShowWhatWasThere) {
 }
 
 TEST_F(ReadGif, ImageSitsAtItsPlaceOnTheScreen) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's picture loader sizes a GIF by its image, not by its logical screen";
     Gif gif(2, 1, {1, 2});
     gif.screenWidth = 4;
     gif.screenHeight = 3;
@@ -255,6 +262,8 @@ TEST_F(ReadGif, ImageSitsAtItsPlaceOnTheScreen) {
 }
 
 TEST_F(ReadGif, ImageBeyondTheScreenIsCut) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's picture loader sizes a GIF by its image, not by its logical screen";
     Gif gif(3, 3, {1, 2, 2, 3, 2, 2, 1, 2, 2});
     gif.screenWidth = 2;
     gif.screenHeight = 2;
@@ -269,6 +278,8 @@ TEST_F(ReadGif, ImageBeyondTheScreenIsCut) {
 }
 
 TEST_F(ReadGif, FileEndingEarlyLeavesTheRestTransparent) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's picture loader refuses a GIF whose data ends early";
     Gif gif(3, 2, {1, 2, 3, 3, 1, 2});
     gif.data.resize(1); // the clear code, the first pixel and two bits of the next code
     gif.terminated = false;
@@ -305,6 +316,8 @@ TEST_F(ReadGif, CodesTheTableDoesNotHoldAreRefused) {
 }
 
 TEST_F(ReadGif, CodeSizesOutsideTwoToEightAreRefused) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's picture loader accepts LZW code sizes 0 and 1";
     for (int minBits : {0, 1, 9, 12}) {
         Gif gif(2, 1, {0, 1});
         gif.minBits = minBits;
@@ -313,6 +326,9 @@ TEST_F(ReadGif, CodeSizesOutsideTwoToEightAreRefused) {
 }
 
 TEST_F(ReadGif, EmptyOrHugeSizesAreRefused) {
+    if (UnderWine())
+        GTEST_SKIP()
+            << "Wine's picture loader ignores the logical screen's size and accepts an empty image";
     const std::pair<int, int> sizes[] = {{0, 1}, {1, 0}, {65535, 65535}, {4097, 4096}};
     for (auto [w, h] : sizes) {
         Gif screen(1, 1, {1});
@@ -327,6 +343,8 @@ TEST_F(ReadGif, EmptyOrHugeSizesAreRefused) {
 }
 
 TEST_F(ReadGif, FilesWithoutColoursOrImageAreRefused) {
+    if (UnderWine())
+        GTEST_SKIP() << "Wine's picture loader accepts a GIF without colour tables";
     Gif gif(1, 1, {1});
     gif.global.clear();
     EXPECT_FALSE(Read(gif));
