@@ -36,6 +36,9 @@ cam_title="Tavrilo : Vesk Cam - Pellimar"
 work=$(mktemp -d /tmp/moonhop-wine-e2e.XXXXXX)
 pid=""
 cleanup() {
+    # Out of the way of windows that later tests open: a pointer over a new window sends it
+    # mouse messages.
+    xdotool mousemove $(xdotool getdisplaygeometry | awk '{ print $1 - 1, $2 - 1 }') 2>/dev/null
     if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
