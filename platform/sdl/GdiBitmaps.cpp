@@ -38,11 +38,14 @@ HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int cx, int cy, UINT flags)
     std::unique_ptr<Bitmap> bitmap;
     {
         const DecodeLimit limit;
-        SDL_Surface* loaded = SDL_LoadBMP(LocalPath(name).c_str());
+        const std::string path = LocalPath(name);
+        SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
         if (!loaded)
             return nullptr;
         bitmap = BitmapFromSurface(loaded);
         SDL_FreeSurface(loaded);
+        if (bitmap)
+            BlackenRunLengthGaps(path, *bitmap);
     }
     return bitmap ? AddObject(std::move(bitmap)) : nullptr;
 }

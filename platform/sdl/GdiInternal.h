@@ -54,6 +54,10 @@ HGDIOBJ StockBitmap();
 // A path with backslashes as separators, as the local file system spells it.
 std::string LocalPath(const char* path);
 
+// Makes black, as Windows leaves them, the pixels that the runs of a run-length bitmap file
+// skip; SDL gives them palette entry 0. Other files are left alone.
+void BlackenRunLengthGaps(const std::string& path, Bitmap& bitmap);
+
 // While one exists, SDL refuses any single allocation larger than a picture may need, so that
 // a file cannot make a decoder reserve what its header merely claims.
 class DecodeLimit {

@@ -33,6 +33,28 @@ TEST_F(ReadWindowsBitmap, RunLength8Bit) {
     EXPECT_EQ(RowBytes(image, 1), (Bytes{0, 150, 0, 0, 150, 0, 0, 150, 0, 0, 150, 0, 0, 150, 0}));
 }
 
+TEST_F(ReadWindowsBitmap, PixelsTheRunsSkipAreBlack) {
+    const Bytes palette = {10, 20, 30, 0, 0, 0, 200, 0}; // 0: not black, 1: red
+    // 8-bit, 4 x 3. Bottom row: one red pixel, then the row ends; from the next row a jump of
+    // one to the right and one up, then three red pixels in absolute mode; then the end.
+    const Bytes eight = {1, 1, 0, 0, 0, 2, 1, 1, 0, 3, 1, 1, 1, 0, 0, 1};
+    ReadWithLoaderOnly(Bmp(4, 3, 8, palette, eight, 1));
+    const Bytes black(3, 0), red = {0, 0, 200};
+    auto pixel = [&](int x, int y) {
+        const Bytes row = RowBytes(image, y);
+        return Bytes(row.begin() + 3 * x, row.begin() + 3 * x + 3);
+    };
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 4; ++x) {
+            const bool written = (y == 0 && x == 0) || (y == 2 && x >= 1);
+            EXPECT_EQ(pixel(x, y), written ? red : black) << x << "," << y;
+        }
+    // 4-bit: two pixels of colour 1 in one run, then the end.
+    ReadWithLoaderOnly(Bmp(4, 1, 4, palette, {2, 0x11, 0, 1}, 2));
+    EXPECT_EQ(pixel(1, 0), red);
+    EXPECT_EQ(pixel(2, 0), black);
+}
+
 TEST_F(ReadWindowsBitmap, SixteenBit) {
     // 5-5-5: a pure red and a pure blue pixel, then padding.
     const Bytes data = {0x00, 0x7C, 0x1F, 0x00};
