@@ -38,4 +38,5 @@ status=0
 cat "$out"
 cat "$err" >&2
 rm -f "$out" "$err"
+[ "$status" = 0 ] || echo "wine-run: $1 ended with status $status" >&2
 exit "$status"
