@@ -29,7 +29,9 @@ run_suite() { # build-folder extra-cmake-args...
     local dir=$1; shift
     cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir"
-    (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600)
+    # A failed test runs once more, so that a rare stall of the X server or the driver does not
+    # fail the run; a real fault fails both times.
+    (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600 --repeat until-pass:2)
 }
 
 echo "== Tests"
@@ -41,3 +43,5 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 run_suite "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DMOONHOP_SANITIZE=ON
 echo "== Fuzz smoke of the picture readers"
 bash "$root/scripts/fuzz-smoke.sh" 20
+
+bash "$root/scripts/test-windows.sh" "$root/build-win"
