@@ -16,23 +16,14 @@ if [ -z "$wine" ]; then
     exit 1
 fi
 
-xvfb_pid=""
+. "$root/scripts/xvfb.sh"
 cleanup() {
     # Wine's server outlives the last program by a few seconds; end it with the run.
     WINEPREFIX="$dir/wineprefix" "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 90 130); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-        break
-    done
-fi
+start_xvfb
 
 echo "== Windows build (optimised as the Linux one, without debug information), tests under Wine"
 cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \

@@ -5,19 +5,10 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" clang libclang-rt-14-dev
 
-xvfb_pid=""
+. "$root/scripts/xvfb.sh"
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
 trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-    for n in $(seq 90 130); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-        break
-    done
-fi
+start_xvfb
 
 # SDL complains on every start when this is missing.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then

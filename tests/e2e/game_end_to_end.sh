@@ -14,19 +14,9 @@ game=$(realpath "$1")
 pictures=$(realpath "$2")
 close_window=$(realpath "$3")
 
-if [ -z "${DISPLAY:-}" ]; then
-    echo "No X display: skipped."
-    exit 77
-fi
-for tool in xdotool xwininfo import convert identify; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is missing: skipped."
-        exit 77
-    fi
-done
+. "$(dirname "$0")/checks.sh"
+require_display_and xdotool xwininfo import convert identify
 
-view_title="Tavrilo : Vesk View - Pellimar"
-cam_title="Tavrilo : Vesk Cam - Pellimar"
 top_title="Tavrilo : Vesk Top View - Pellimar"
 picture_names=(1DTexture_Moon.bmp StarSphere.bmp LandingDisk.bmp)
 
@@ -43,37 +33,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-pass() { echo "ok   - $*"; }
-fail() {
-    echo "FAIL - $*"
-    failures=$((failures + 1))
-}
-expect() { # description command...
-    local what=$1
-    shift
-    if "$@"; then pass "$what"; else fail "$what"; fi
-}
 
 # Starts the game in a folder; its output goes to files in that folder.
 start_game() { # folder
     (cd "$1" && exec "$game" >stdout.txt 2>stderr.txt) &
     pid=$!
-}
-
-# Prints the id of the window with exactly this title, waiting up to 60 seconds for it.
-window_id() { # title
-    local id
-    for _ in $(seq 600); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
 }
 
 # Prints "x y width height map-state": the outer window's position (a window manager's frame

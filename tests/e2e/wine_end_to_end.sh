@@ -19,19 +19,9 @@ runner=("$@")
 # The game starts in another folder.
 [ -e "${runner[0]}" ] && runner[0]=$(realpath "${runner[0]}")
 
-if [ -z "${DISPLAY:-}" ]; then
-    echo "No X display: skipped."
-    exit 77
-fi
-for tool in xdotool xwininfo import convert; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "$tool is missing: skipped."
-        exit 77
-    fi
-done
+. "$(dirname "$0")/checks.sh"
+require_display_and xdotool xwininfo import convert
 
-view_title="Tavrilo : Vesk View - Pellimar"
-cam_title="Tavrilo : Vesk Cam - Pellimar"
 
 work=$(mktemp -d /tmp/moonhop-wine-e2e.XXXXXX)
 pid=""
@@ -47,32 +37,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-pass() { echo "ok   - $*"; }
-fail() {
-    echo "FAIL - $*"
-    failures=$((failures + 1))
-}
-expect() { # description command...
-    local what=$1
-    shift
-    if "$@"; then pass "$what"; else fail "$what"; fi
-}
-
-# Prints the id of the window with exactly this title, waiting up to 60 seconds for it.
-window_id() { # title
-    local id
-    for _ in $(seq 600); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
 
 # Wine draws the frame itself, inside the X window: prints the client area's offset in it,
 # for a client area of the given size.
