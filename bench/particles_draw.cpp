@@ -2,7 +2,8 @@
 #include "lander/ParticleSystem.h"
 #include "platform/Win32.h"
 #include "scene/Random.h"
-#include "tests/support/TestContext.h"
+
+#include "bench/ViewWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,26 +12,8 @@
 #include <memory>
 
 namespace {
-// A window the size of the main view with a current context, set up as the main view draws.
-class DrawingWindow {
-  public:
-    DrawingWindow() {
-        if (!context.Ok())
-            return;
-        glViewport(0, 0, 640, 480);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(45.0, 640.0 / 480.0, 1.0, 5000.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        gluLookAt(0, 760, 120, 0, 710, 0, 0, 1, 0);
-        glEnable(GL_DEPTH_TEST);
-        glEnable(GL_LIGHTING);
-    }
-    bool Ok() const { return context.Ok(); }
-
-  private:
-    TestContext context{640, 480};
+struct DrawingWindow : ViewWindow {
+    DrawingWindow() : ViewWindow(760, 120, 710) {}
 };
 
 std::unique_ptr<ParticleSystem> FullPlume() {

@@ -3,36 +3,24 @@
 #include "platform/Win32.h"
 #include "terrain/Dome.h"
 #include "terrain/Terrain.h"
-#include "tests/support/TestContext.h"
+
+#include "bench/ViewWindow.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 
 namespace {
-// A window the size of the main view with a current context, set up as the main view draws.
-class DrawingWindow {
+// The main view's window, with the moon's lighting switched on.
+class DrawingWindow : public ViewWindow {
   public:
-    DrawingWindow() {
-        if (!context.Ok())
+    DrawingWindow() : ViewWindow(900, 400, 730) {
+        if (!Ok())
             return;
-        glViewport(0, 0, 640, 480);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(45.0, 640.0 / 480.0, 1.0, 5000.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        gluLookAt(0, 900, 400, 0, 730, 0, 0, 1, 0);
-        glEnable(GL_DEPTH_TEST);
         glEnable(GL_CULL_FACE);
-        glEnable(GL_LIGHTING);
         glEnable(GL_LIGHT0);
         glEnable(GL_COLOR_MATERIAL);
     }
-    bool Ok() const { return context.Ok(); }
-
-  private:
-    TestContext context{640, 480};
 };
 } // namespace
 
