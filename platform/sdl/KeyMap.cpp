@@ -1,5 +1,6 @@
 // SDL keys to Windows virtual-key codes. Letters and digits follow the key's symbol, as on
-// Windows; the keypad follows the physical key so it reads the same with Num Lock on or off.
+// Windows; the keypad follows the physical key and the Num Lock state, so it reads the same
+// whatever the keyboard layout makes of it.
 #include "platform/sdl/Internal.h"
 
 namespace win32sdl {
@@ -43,10 +44,41 @@ int FromScancode(SDL_Scancode sc) {
         return 0;
     }
 }
+// With Num Lock off the digit and period keys of the keypad are the navigation keys printed
+// under their digits; the operators and Enter do not change.
+int FromScancodeNumLockOff(SDL_Scancode sc) {
+    switch (sc) {
+    case SDL_SCANCODE_KP_0:
+        return VK_INSERT;
+    case SDL_SCANCODE_KP_1:
+        return VK_END;
+    case SDL_SCANCODE_KP_2:
+        return VK_DOWN;
+    case SDL_SCANCODE_KP_3:
+        return VK_NEXT;
+    case SDL_SCANCODE_KP_4:
+        return VK_LEFT;
+    case SDL_SCANCODE_KP_5:
+        return VK_CLEAR;
+    case SDL_SCANCODE_KP_6:
+        return VK_RIGHT;
+    case SDL_SCANCODE_KP_7:
+        return VK_HOME;
+    case SDL_SCANCODE_KP_8:
+        return VK_UP;
+    case SDL_SCANCODE_KP_9:
+        return VK_PRIOR;
+    case SDL_SCANCODE_KP_PERIOD:
+        return VK_DELETE;
+    default:
+        return FromScancode(sc);
+    }
+}
 } // namespace
 
 int VirtualKeyFromSdl(const SDL_Keysym& key) {
-    if (int vk = FromScancode(key.scancode))
+    const bool numLock = (key.mod & KMOD_NUM) != 0;
+    if (int vk = numLock ? FromScancode(key.scancode) : FromScancodeNumLockOff(key.scancode))
         return vk;
     return VirtualKeyFromSdl(key.sym);
 }

@@ -250,6 +250,7 @@ struct LOGPALETTE {
 // Virtual keys (letters and digits are their ASCII capitals).
 #define VK_BACK 0x08
 #define VK_TAB 0x09
+#define VK_CLEAR 0x0C
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
 #define VK_CONTROL 0x11

@@ -161,14 +161,40 @@ TEST_F(SdlInput, CaptureIsTrackedUntilReleased) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(SdlInput, KeypadFollowsThePhysicalKey) {
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.windowID = id;
-    e.key.keysym.sym = SDLK_END; // what the key reads with Num Lock off
-    e.key.keysym.scancode = SDL_SCANCODE_KP_1;
-    SDL_PushEvent(&e);
-    Drain();
-    ASSERT_EQ(received.size(), 1u);
-    EXPECT_EQ(received[0].wParam, (WPARAM)0x61);
+// The keypad is read by physical key, whatever symbol the layout gives it, and sends what
+// Windows sends for the Num Lock state: the VK_NUMPAD codes with it on, the navigation codes
+// printed under the digits with it off. The operators are the same either way.
+TEST_F(SdlInput, KeypadFollowsThePhysicalKeyAndNumLock) {
+    struct Case {
+        SDL_Scancode key;
+        WPARAM numLockOn;
+        WPARAM numLockOff;
+    };
+    const Case cases[] = {
+        {SDL_SCANCODE_KP_0, 0x60, VK_INSERT},      {SDL_SCANCODE_KP_1, 0x61, VK_END},
+        {SDL_SCANCODE_KP_2, 0x62, VK_DOWN},        {SDL_SCANCODE_KP_3, 0x63, VK_NEXT},
+        {SDL_SCANCODE_KP_4, 0x64, VK_LEFT},        {SDL_SCANCODE_KP_5, 0x65, 0x0C},
+        {SDL_SCANCODE_KP_6, 0x66, VK_RIGHT},       {SDL_SCANCODE_KP_7, 0x67, VK_HOME},
+        {SDL_SCANCODE_KP_8, 0x68, VK_UP},          {SDL_SCANCODE_KP_9, 0x69, VK_PRIOR},
+        {SDL_SCANCODE_KP_PERIOD, 0x6E, VK_DELETE}, {SDL_SCANCODE_KP_MULTIPLY, 0x6A, 0x6A},
+        {SDL_SCANCODE_KP_PLUS, 0x6B, 0x6B},        {SDL_SCANCODE_KP_MINUS, 0x6D, 0x6D},
+        {SDL_SCANCODE_KP_DIVIDE, 0x6F, 0x6F},
+    };
+    for (const Case& c : cases) {
+        for (bool numLock : {true, false}) {
+            SDL_Event e = {};
+            e.type = SDL_KEYDOWN;
+            e.key.windowID = id;
+            e.key.keysym.scancode = c.key;
+            // What a layout may make of the key: an unrelated symbol must not matter.
+            e.key.keysym.sym = SDLK_END;
+            e.key.keysym.mod = numLock ? KMOD_NUM : KMOD_NONE;
+            SDL_PushEvent(&e);
+            received.clear();
+            Drain();
+            ASSERT_EQ(received.size(), 1u) << SDL_GetScancodeName(c.key);
+            EXPECT_EQ(received[0].wParam, numLock ? c.numLockOn : c.numLockOff)
+                << SDL_GetScancodeName(c.key) << (numLock ? " with" : " without") << " Num Lock";
+        }
+    }
 }
