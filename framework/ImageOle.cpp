@@ -12,7 +12,9 @@
 bool FullPicturePath(const char* name, std::string& path) {
     if (!name)
         return false;
-    if ((std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':') ||
+    // A name from the root ("/dir/pic.png") is already full where the system's paths start
+    // with a slash; joined to the working directory it would name nothing anywhere.
+    if ((std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':') || name[0] == '/' ||
         std::strchr(name, '\\')) {
         path = name;
         return true;

@@ -191,11 +191,9 @@ TEST_F(PicturePath, BareAndForwardSlashNamesGoUnderTheWorkingDirectory) {
     EXPECT_EQ(path, Cwd() + "\\pic.png");
     ASSERT_TRUE(FullPicturePath("sub/pic.png", path));
     EXPECT_EQ(path, Cwd() + "\\sub/pic.png");
-    ASSERT_TRUE(FullPicturePath("/abs/pic.png", path));
-    EXPECT_EQ(path, Cwd() + "\\/abs/pic.png");
 }
 
-TEST_F(PicturePath, DriveLettersAndBackslashesPassUnchanged) {
+TEST_F(PicturePath, DriveLettersRootsAndBackslashesPassUnchanged) {
     std::string path;
     ASSERT_TRUE(FullPicturePath("C:pic.png", path));
     EXPECT_EQ(path, "C:pic.png");
@@ -203,6 +201,8 @@ TEST_F(PicturePath, DriveLettersAndBackslashesPassUnchanged) {
     EXPECT_EQ(path, "sub\\pic.png");
     ASSERT_TRUE(FullPicturePath("pic.png\\", path));
     EXPECT_EQ(path, "pic.png\\");
+    ASSERT_TRUE(FullPicturePath("/abs/pic.png", path));
+    EXPECT_EQ(path, "/abs/pic.png");
 }
 
 TEST_F(PicturePath, TooLongOrMissingNamesFail) {
@@ -220,9 +220,24 @@ TEST_F(PicturePath, TheReaderFollowsTheRules) {
     // A name with a backslash is passed on as it is, and the loader opens only full paths.
     EXPECT_FALSE(image.extra->ReadOlePicture("sub\\pic.png"));
     EXPECT_TRUE(image.extra->ReadOlePicture((folder.string() + "\\sub\\pic.png").c_str()));
-    // A path from the root without a backslash is still put under the working directory.
-    const std::string rooted = "/" + (folder / "sub" / "pic.png").relative_path().generic_string();
-    EXPECT_FALSE(image.extra->ReadOlePicture(rooted.c_str()));
+}
+
+// A picture named by its full path from the root loads from any working directory, through the
+// whole chain as the game calls it.
+TEST_F(PicturePath, AbsolutePngLoadsFromElsewhere) {
+    if (UnderWine())
+        GTEST_SKIP() << "paths from the root are a Linux matter";
+    std::filesystem::create_directory("sub");
+    Save("sub/pic.png", 3, 2, Sample());
+    const std::string absolute = (folder / "sub" / "pic.png").generic_string();
+    ASSERT_EQ(absolute[0], '/');
+    std::filesystem::create_directory("elsewhere");
+    std::filesystem::current_path(folder / "elsewhere");
+    ASSERT_TRUE(image.Load(absolute.c_str()));
+    EXPECT_EQ(image.Width(), 3);
+    EXPECT_EQ(image.Height(), 2);
+    EXPECT_EQ(RowBytes(image, 1), (Bytes{0, 0, 255, 0, 255, 0, 255, 0, 0}));
+    EXPECT_FALSE(image.Load((folder / "sub" / "missing.png").generic_string().c_str()));
 }
 
 } // namespace
