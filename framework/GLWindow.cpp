@@ -1,15 +1,15 @@
 #include "framework/GLWindow.h"
 
 #include "framework/Assert.h"
+#include "framework/Console.h"
 #include "framework/Main.h"
 
-#include <cstdio>
 #include <new>
 
 GLWindow::GLWindow() {
     GLAppHost* host = GLAppHost::Instance();
     if (!host->RegisterWindowClass()) {
-        std::printf("Failed to register window class\n");
+        framework::PrintToConsole("Failed to register window class\n");
         return;
     }
     extra = new (std::nothrow) GLWindowExtra(this);

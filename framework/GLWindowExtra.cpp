@@ -1,9 +1,9 @@
 // Creation and destruction of a window's platform window, pixel format, palette and context.
 #include "framework/GLWindow.h"
 
+#include "framework/Console.h"
 #include "framework/Main.h"
 
-#include <cstdio>
 #include <cstring>
 
 GLWindowExtra::GLWindowExtra(GLWindow* ownerWindow)
@@ -28,23 +28,23 @@ bool GLWindowExtra::Create() {
         CreateWindowExA(exStyle, "GLAppWnd", title.c_str(), style, x, y, outerWidth, outerHeight,
                         nullptr, nullptr, GLAppHost::Instance()->InstanceHandle(), this);
     if (!window) {
-        std::printf("Failed to create window\n");
+        framework::PrintToConsole("Failed to create window\n");
         return false;
     }
     deviceContext = GetDC(window);
     if (!ApplyPixelFormat()) {
-        std::printf("Failed to set pixel format\n");
+        framework::PrintToConsole("Failed to set pixel format\n");
         return false;
     }
     glContext = wglCreateContext(deviceContext);
     if (!glContext) {
-        std::printf("Failed to create GL context\n");
+        framework::PrintToConsole("Failed to create GL context\n");
         return false;
     }
     SetUpPalette();
     // Deliberately not left again: the new context stays current after creation.
     if (!MakeCurrent(true)) {
-        std::printf("Failed to make GL context current\n");
+        framework::PrintToConsole("Failed to make GL context current\n");
         return false;
     }
     ShowWindow(window, SW_SHOW);

@@ -1,6 +1,7 @@
 #include "framework/Main.h"
 
 #include "framework/Assert.h"
+#include "framework/Console.h"
 #include "framework/GLWindow.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ void DeleteHost() {
 GLApp::GLApp() {
     GLAppHost* h = GLAppHost::Instance();
     if (h->m_pApp) {
-        std::printf("Error: more than one application instance defined!\n");
+        framework::PrintToConsole("Error: more than one application instance defined!\n");
         std::exit(1);
     }
     h->m_pApp = this;
@@ -138,8 +139,7 @@ void GLAppHost::ShowMessage(const char* format, ...) {
     if (n < 0 || n > 1023)
         return;
     if (consoleMode) {
-        std::fputs(text.get(), stdout);
-        std::fflush(stdout);
+        framework::PrintToConsole(text.get());
     } else {
         MessageBoxA(nullptr, text.get(), "Message", MB_OK);
     }
