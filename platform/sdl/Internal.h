@@ -95,12 +95,17 @@ struct State {
     SDL_Cursor* sdlArrow = nullptr;
     bool videoReady = false;
     bool videoFailed = false;
+    bool contextFailureReported = false;
+    std::string probeError; // why the last pixel-format probe failed
 };
 
 State& GetState();
 
-// Initialises SDL's video subsystem on first need; false when there is no display.
+// Initialises SDL's video subsystem on first need; false when there is no display. The first
+// failure says on standard error which display could not be opened, and why.
 bool EnsureVideo();
+// Says on standard error, the first time only, why no OpenGL context could be made.
+void ReportContextFailure(const char* reason);
 
 // Adds an object to the table and returns its new handle value.
 void* AddObject(std::unique_ptr<Object> object);
@@ -141,7 +146,7 @@ void ApplyFormatAttributes(int pixelFormat);
 void PumpSdlEvents();
 // Windows virtual-key code for an SDL key, or 0 when there is none.
 int VirtualKeyFromSdl(SDL_Keycode key);
-// The same for a key event: the keypad is read from the physical key, as with Num Lock on.
+// The same for a key event: the keypad is read from the physical key and the Num Lock state.
 int VirtualKeyFromSdl(const SDL_Keysym& key);
 
 // Time in milliseconds for message records.

@@ -50,9 +50,13 @@ void Probe(Format& f, int index) {
         return;
     ApplyFormatAttributes(index);
     SDL_Window* window = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    if (!window)
+    if (!window) {
+        GetState().probeError = SDL_GetError();
         return;
+    }
     SDL_GLContext context = SDL_GL_CreateContext(window);
+    if (!context)
+        GetState().probeError = SDL_GetError();
     if (context) {
         f.available = true;
         f.red = GetAttribute(SDL_GL_RED_SIZE);
@@ -205,6 +209,9 @@ int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
                 return static_cast<int>(i + 1);
         }
     }
+    // Candidates were there but the driver would make none of them: say why.
+    if (GetState().videoReady && !GetState().probeError.empty())
+        ReportContextFailure(GetState().probeError.c_str());
     return 0;
 }
 

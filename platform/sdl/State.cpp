@@ -11,27 +11,6 @@ State& GetState() {
     return *state;
 }
 
-bool EnsureVideo() {
-    State& s = GetState();
-    if (s.videoReady)
-        return true;
-    if (s.videoFailed)
-        return false;
-    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
-    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        s.videoFailed = true;
-        return false;
-    }
-    // Hold the OpenGL library for the whole process. SDL otherwise unloads it whenever the
-    // last OpenGL window goes, and reloads it for the next one.
-    SDL_GL_LoadLibrary(nullptr);
-    s.videoReady = true;
-    return true;
-}
-
 void* AddObject(std::unique_ptr<Object> object) {
     State& s = GetState();
     // Handles are never reused, so a stale one can never name a newer object.

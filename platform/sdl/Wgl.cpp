@@ -37,6 +37,8 @@ HGLRC wglCreateContext(HDC dc) {
         return nullptr;
     ApplyFormatAttributes(w->pixelFormat);
     SDL_GLContext context = SDL_GL_CreateContext(w->native);
+    if (!context)
+        ReportContextFailure(SDL_GetError());
     RestoreCurrentContext();
     if (!context)
         return nullptr;
