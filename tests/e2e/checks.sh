@@ -1,8 +1,17 @@
-# Sourced by the end-to-end scripts: the windows' titles, check reporting, and finding a window.
-# The sourcing script keeps the game's process id in $pid.
+# Sourced by the end-to-end scripts: the windows' titles, waiting for states, check reporting,
+# and what a failed check shows.
+# The sourcing script keeps the game's process id in $pid, its work folder (kept when a check
+# fails) in $work, and the folder the game runs in (with its stdout.txt and stderr.txt) in
+# $folder.
 
 view_title="Tavrilo : Vesk View - Pellimar"
 cam_title="Tavrilo : Vesk Cam - Pellimar"
+top_title="Tavrilo : Vesk Top View - Pellimar"
+
+# Every deadline below is its base in seconds times this factor. The build sets it higher where
+# the program is slower to start and draw (sanitizers, Wine); a busy machine can set it higher
+# still. Waits end as soon as their state is seen, so a large factor costs time only on failure.
+patience=${MOONHOP_E2E_PATIENCE:-1}
 
 # Exits with 77 (skipped) when there is no display or one of the named tools is missing.
 require_display_and() { # tool...
@@ -19,11 +28,117 @@ require_display_and() { # tool...
     done
 }
 
+# Microseconds since the epoch.
+now_us() { echo "${EPOCHREALTIME//[.,]/}"; }
+
+# Prints the time, in microseconds, by which a wait of this many base seconds gives up.
+deadline_in() { # base-seconds
+    awk -v now="$(now_us)" -v s="$1" -v p="$patience" 'BEGIN { printf "%.0f", now + s * p * 1e6 }'
+}
+
+running() { [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; }
+
+# Runs the command every fifth of a second until it succeeds (0) or the deadline passes, or the
+# game has ended (1). The command's output is passed through only from its last run.
+wait_until() { # base-seconds command...
+    local limit
+    limit=$(deadline_in "$1")
+    shift
+    while :; do
+        "$@" && return 0
+        running || return 1
+        [ "$(now_us)" -lt "$limit" ] || return 1
+        sleep 0.2
+    done
+}
+
+# Waits until the game's process ends and sets status to its exit status ("still running" when
+# it does not end in time).
+wait_for_exit() { # base-seconds
+    local limit
+    limit=$(deadline_in "$1")
+    status="still running"
+    while [ "$(now_us)" -lt "$limit" ]; do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            status=$?
+            pid=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the id of the window with exactly this title, waiting for it to appear.
+window_id() { # title
+    local limit id
+    limit=$(deadline_in 60)
+    while [ "$(now_us)" -lt "$limit" ]; do
+        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        running || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# The game's top-level windows: by process where the window says so, and by title.
+game_windows() {
+    {
+        [ -n "$pid" ] && xdotool search --pid "$pid"
+        xdotool search --name '^Tavrilo : Vesk'
+    } 2>/dev/null | sort -u
+}
+
+# What the game's windows are: title, place, size, map state, and where each sits in the tree.
+show_windows() {
+    local id
+    local ids
+    ids=$(game_windows)
+    if [ -z "$ids" ]; then
+        echo "    (no window of the game's)"
+        return
+    fi
+    for id in $ids; do
+        xwininfo -id "$id" -stats 2>&1 | awk '
+            /^xwininfo: Window id:/ { sub(/^xwininfo: /, ""); print "    " $0 }
+            /Absolute upper-left|Width:|Height:|Map State:|Override Redirect/ { print "      " $0 }'
+        xwininfo -id "$id" -tree 2>&1 | awk '/Root window id:|Parent window id:|child/ { print "      " $0 }'
+    done
+}
+
+show_file() { # label file
+    if [ -s "$2" ]; then
+        echo "  $1 ($2):"
+        tail -n 40 "$2" | sed 's/^/    /'
+    else
+        echo "  $1: nothing"
+    fi
+}
+
+# What a failed check leaves for whoever reads the log: the program's output and windows.
+show_program_state() {
+    if [ -n "$pid" ]; then
+        if running; then echo "  the game is running (process $pid)"; else echo "  the game has ended"; fi
+    fi
+    if [ -n "${folder:-}" ]; then
+        show_file "its standard output" "$folder/stdout.txt"
+        show_file "its standard error" "$folder/stderr.txt"
+    fi
+    echo "  its windows:"
+    show_windows
+}
+
 failures=0
 pass() { echo "ok   - $*"; }
 fail() {
     echo "FAIL - $*"
     failures=$((failures + 1))
+    show_program_state
 }
 expect() { # description command...
     local what=$1
@@ -31,17 +146,26 @@ expect() { # description command...
     if "$@"; then pass "$what"; else fail "$what"; fi
 }
 
-# Prints the id of the window with exactly this title, waiting up to 60 seconds for it.
-window_id() { # title
-    local id
-    for _ in $(seq 600); do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$pid" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
+# Ends a game still running and says where the captures are when a check failed; removes them
+# otherwise (MOONHOP_E2E_KEEP=1 keeps them anyway).
+finish_work() {
+    if running; then
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    fi
+    if [ "$failures" -gt 0 ] || [ "${MOONHOP_E2E_KEEP:-0}" = 1 ]; then
+        echo "The work folder, with the captures and the game's output, is kept: $work"
+    else
+        rm -rf "$work"
+    fi
+}
+
+# The summary line and the exit status.
+conclude() {
+    if [ "$failures" -gt 0 ]; then
+        echo "$failures check(s) failed."
+        exit 1
+    fi
+    echo "All checks passed."
+    exit 0
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the real game under the current X display the way a user would: finds both windows,
 # captures them, sends keys, closes them, and checks what the program shows and how it ends.
+# Every step waits for the state it expects (see checks.sh), never for a fixed time.
 # Usage: game_end_to_end.sh MOONHOP PICTURE-FOLDER CLOSE-WINDOW-TOOL
 # Exit status: 0 all checks passed, 1 some failed, 77 skipped (no display or missing tools).
 set -u
@@ -15,44 +16,45 @@ pictures=$(realpath "$2")
 close_window=$(realpath "$3")
 
 . "$(dirname "$0")/checks.sh"
-require_display_and xdotool xwininfo import convert identify
+require_display_and xdotool xwininfo import convert identify compare
 
-top_title="Tavrilo : Vesk Top View - Pellimar"
 picture_names=(1DTexture_Moon.bmp StarSphere.bmp LandingDisk.bmp)
 
 work=$(mktemp -d /tmp/moonhop-e2e.XXXXXX)
-# MOONHOP_E2E_KEEP=1 keeps the captures for a look afterwards.
-keep=${MOONHOP_E2E_KEEP:-0}
 pid=""
-cleanup() {
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-    if [ "$keep" = 1 ]; then echo "Captures kept in $work"; else rm -rf "$work"; fi
-}
-trap cleanup EXIT
-
+folder=""
+trap finish_work EXIT
 
 # Starts the game in a folder; its output goes to files in that folder.
 start_game() { # folder
-    (cd "$1" && exec "$game" >stdout.txt 2>stderr.txt) &
+    folder=$1
+    (cd "$folder" && exec "$game" >stdout.txt 2>stderr.txt) &
     pid=$!
 }
 
-# Prints "x y width height map-state": the outer window's position (a window manager's frame
-# included, if there is one) and the client area's size.
-geometry() { # id
-    local x y
-    read -r x y <<<"$(xwininfo -frame -id "$1" | awk '
+# Sets x y w h map: the outer window's position (a window manager's frame included, if there
+# is one), the client area's size and the map state.
+read_geometry() { # id
+    read -r x y <<<"$(xwininfo -frame -id "$1" 2>/dev/null | awk '
         /Absolute upper-left X:/ { x = $4 }
         /Absolute upper-left Y:/ { y = $4 }
         END { print x, y }')"
-    xwininfo -id "$1" | awk -v x="$x" -v y="$y" '
+    read -r w h map <<<"$(xwininfo -id "$1" 2>/dev/null | awk '
         /^ *Width:/ { w = $2 }
         /^ *Height:/ { h = $2 }
         /Map State:/ { m = $3 }
-        END { print x, y, w, h, m }'
+        END { print w, h, m }')"
+}
+
+# True once the window is shown with this client size at this place.
+shown_as() { # id width height x y
+    read_geometry "$1"
+    [ "$w $h $x $y $map" = "$2 $3 $4 $5 IsViewable" ]
+}
+
+map_state_is() { # id state
+    read_geometry "$1"
+    [ "$map" = "$2" ]
 }
 
 capture() { # id file
@@ -61,7 +63,7 @@ capture() { # id file
 }
 
 # How many colours a picture holds: a blank window has one.
-colours() { identify -format '%k' "$1"; }
+colours() { identify -format '%k' "$1" 2>/dev/null || echo 0; }
 
 # Fraction of dark pixels: the sky is mostly black between its stars.
 dark_fraction() { convert "$1" -colorspace gray -threshold 20% -negate -format '%[fx:mean]' info:; }
@@ -81,51 +83,77 @@ moon_detail() {
         -format '%[fx:round(mean*w*h)]' info:
 }
 
-# Waits until the process ends (up to 60 seconds) and sets status to its exit status.
-wait_for_exit() {
-    status="still running"
-    for _ in $(seq 600); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            status=$?
-            pid=""
-            return 0
-        fi
-        sleep 0.1
-    done
+# Pixels that differ between two captures.
+changed_pixels() { # fuzz a b
+    compare -metric AE -fuzz "$1" "$2" "$3" null: 2>&1 | awk '{ print int($1) }'
 }
 
 greater() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
-# Captures the main view until the plume shows (or not) within a number of tries.
-wait_for_plume() { # id want(yes|no) tries
-    local n
-    for i in $(seq "$3"); do
-        capture "$1" "$work/plume.png"
-        n=$(plume_pixels "$work/plume.png")
-        if [ "$2" = yes ] && [ "$n" -gt 50 ]; then return 0; fi
-        if [ "$2" = no ] && [ "$n" -eq 0 ]; then return 0; fi
-        sleep 0.2
-    done
-    return 1
+# The state probes below capture a window into $work/NAME.png and keep the figure they look at
+# in a variable, so that a failed wait can say what it saw last.
+
+drawn() { # id name minimum-colours
+    capture "$1" "$work/$2.png"
+    seen=$(colours "$work/$2.png")
+    [ "$seen" -gt "$3" ]
+}
+
+plume_shows() { # id
+    capture "$1" "$work/plume.png"
+    seen=$(plume_pixels "$work/plume.png")
+    [ "$seen" -gt 50 ]
+}
+
+no_plume() { # id
+    capture "$1" "$work/plume.png"
+    seen=$(plume_pixels "$work/plume.png")
+    [ "$seen" -eq 0 ]
+}
+
+detail_above() { # id limit
+    capture "$1" "$work/wire.png"
+    seen=$(moon_detail "$work/wire.png")
+    [ "$seen" -gt "$2" ]
+}
+
+detail_at_most() { # id limit
+    capture "$1" "$work/unwired.png"
+    seen=$(moon_detail "$work/unwired.png")
+    [ "$seen" -le "$2" ]
+}
+
+# The window's picture moves on from the given capture by more than a number of pixels.
+moves_on() { # id first-capture fuzz pixels
+    capture "$1" "$work/later.png"
+    seen=$(changed_pixels "$3" "$2" "$work/later.png")
+    greater "$seen" "$4"
+}
+
+sky_is_dark() { # id
+    capture "$1" "$work/cam.png"
+    seen=$(dark_fraction "$work/cam.png")
+    greater "$seen" 0.6
+}
+
+titled_top_view() { # id
+    read_geometry "$1"
+    seen="\"$(xdotool getwindowname "$1")\", $w x $h"
+    [ "$seen" = "\"$top_title\", 400 x 400" ]
 }
 
 # Presses X now and then until a new plume shows: only a lander that has landed takes off again.
-relaunch_after_landing() { # id
-    for _ in $(seq 30); do
-        xdotool key x
-        if wait_for_plume "$1" yes 4; then return 0; fi
-    done
-    return 1
+relaunched() { # id
+    xdotool key x
+    wait_until 3 plume_shows "$1"
 }
 
 echo "# The game in a folder with its pictures"
-folder="$work/with-pictures"
-mkdir -p "$folder"
+mkdir -p "$work/with-pictures"
 for name in "${picture_names[@]}"; do
-    cp "$pictures/$name" "$folder/" || fail "picture $name was not built"
+    cp "$pictures/$name" "$work/with-pictures/" || fail "picture $name was not built"
 done
-start_game "$folder"
+start_game "$work/with-pictures"
 
 view=$(window_id "$view_title") || view=""
 cam=$(window_id "$cam_title") || cam=""
@@ -133,102 +161,88 @@ expect "the main view appears titled \"$view_title\"" test -n "$view"
 expect "the camera window appears titled \"$cam_title\"" test -n "$cam"
 if [ -z "$view" ] || [ -z "$cam" ]; then
     echo "Without both windows nothing else can be checked."
-    exit 1
+    conclude
 fi
-read -r x y w h map <<<"$(geometry "$view")"
-expect "the main view is 670 x 400 at (10, 10), shown (got $w x $h at ($x, $y), $map)" \
+# A window has its title before it is shown: wait for the map as well as the size.
+wait_until 30 shown_as "$view" 670 400 10 10
+expect "the main view is shown 670 x 400 at (10, 10) (got $w x $h at ($x, $y), $map)" \
     test "$w $h $x $y $map" = "670 400 10 10 IsViewable"
-read -r x y w h map <<<"$(geometry "$cam")"
-expect "the camera window is 580 x 300 at (600, 380), shown (got $w x $h at ($x, $y), $map)" \
+wait_until 30 shown_as "$cam" 580 300 600 380
+expect "the camera window is shown 580 x 300 at (600, 380) (got $w x $h at ($x, $y), $map)" \
     test "$w $h $x $y $map" = "580 300 600 380 IsViewable"
 
-# Let both windows draw a few frames.
-sleep 2
+wait_until 30 drawn "$view" view 200
+expect "the main view shows a drawn scene ($seen colours)" test "$seen" -gt 200
+wait_until 30 drawn "$cam" cam 200
+expect "the camera window shows a drawn scene ($seen colours)" test "$seen" -gt 200
+wait_until 10 sky_is_dark "$cam"
+expect "the camera window looks up into the dark sky (dark fraction $seen)" greater "$seen" 0.6
 capture "$view" "$work/view.png"
-capture "$cam" "$work/cam.png"
-expect "the main view shows a drawn scene ($(colours "$work/view.png") colours)" \
-    test "$(colours "$work/view.png")" -gt 200
-expect "the camera window shows a drawn scene ($(colours "$work/cam.png") colours)" \
-    test "$(colours "$work/cam.png")" -gt 200
-dark=$(dark_fraction "$work/cam.png")
-expect "the camera window looks up into the dark sky (dark fraction $dark)" greater "$dark" 0.6
-expect "no plume before the launch ($(plume_pixels "$work/view.png") plume pixels)" \
-    test "$(plume_pixels "$work/view.png")" -eq 0
+seen=$(plume_pixels "$work/view.png")
+expect "no plume before the launch ($seen plume pixels)" test "$seen" -eq 0
 
 before=$(moon_detail "$work/view.png")
 xdotool windowfocus --sync "$view"
 xdotool key w w
-sleep 1
-capture "$view" "$work/wire.png"
-after=$(moon_detail "$work/wire.png")
-expect "W changes the moon's drawing: twice gives a wire mesh (detail $before -> $after)" \
-    test "$after" -gt $((before + 1000))
+wait_until 20 detail_above "$view" $((before + 1000))
+expect "W changes the moon's drawing: twice gives a wire mesh (detail $before -> $seen)" \
+    test "$seen" -gt $((before + 1000))
+# Twice more brings the smooth moon back; the plume checks below look at it.
 xdotool key w w
+wait_until 20 detail_at_most "$view" $((before + 500))
+expect "W twice more brings back the smooth moon (detail $seen)" test "$seen" -le $((before + 500))
 
 xdotool windowfocus --sync "$view"
 xdotool key p p p x
-if wait_for_plume "$view" yes 60; then
-    capture "$view" "$work/flight1.png"
-    sleep 0.3
-    capture "$view" "$work/flight2.png"
-    changed=$(compare -metric AE -fuzz 5% "$work/flight1.png" "$work/flight2.png" null: 2>&1)
-    pass "P P P X in the main view launches the lander: the plume shows"
-    expect "successive captures in flight differ ($changed pixels)" greater "$changed" 1000
+if wait_until 60 plume_shows "$view"; then
+    pass "P P P X in the main view launches the lander: the plume shows ($seen plume pixels)"
+    cp "$work/plume.png" "$work/flight1.png"
+    wait_until 20 moves_on "$view" "$work/flight1.png" 5% 1000
+    expect "successive captures in flight differ ($seen pixels)" greater "$seen" 1000
 else
-    fail "P P P X in the main view launches the lander: the plume shows"
+    fail "P P P X in the main view launches the lander: the plume shows ($seen plume pixels)"
 fi
-expect "the plume dies away as the lander comes down" wait_for_plume "$view" no 150
-expect "the lander lands: X launches it again" relaunch_after_landing "$view"
+wait_until 120 no_plume "$view"
+expect "the plume dies away as the lander comes down ($seen plume pixels)" test "$seen" -eq 0
+expect "the lander lands: X launches it again" wait_until 120 relaunched "$view"
+
 xdotool windowfocus --sync "$cam"
 xdotool key space
-sleep 1
-read -r x y w h map <<<"$(geometry "$cam")"
-title=$(xdotool getwindowname "$cam")
-expect "Space in the camera window switches to the top view (\"$title\", $w x $h)" \
-    test "$title $w $h" = "$top_title 400 400"
-capture "$cam" "$work/top.png"
-expect "the top view shows a drawn scene" test "$(colours "$work/top.png")" -gt 200
+wait_until 20 titled_top_view "$cam"
+expect "Space in the camera window switches to the top view ($seen)" \
+    test "$seen" = "\"$top_title\", 400 x 400"
+wait_until 30 drawn "$cam" top 200
+expect "the top view shows a drawn scene ($seen colours)" test "$seen" -gt 200
 
 "$close_window" "$cam"
-sleep 1
-read -r x y w h map <<<"$(geometry "$cam")"
+wait_until 20 map_state_is "$cam" IsUnMapped
 expect "closing the camera window hides it ($map)" test "$map" = IsUnMapped
-expect "the program runs on without the camera window" kill -0 "$pid"
-capture "$view" "$work/after1.png"
-sleep 0.5
-capture "$view" "$work/after2.png"
-changed=$(compare -metric AE -fuzz 2% "$work/after1.png" "$work/after2.png" null: 2>&1)
-expect "the main view keeps drawing ($changed pixels changed)" greater "$changed" 0
+expect "the program runs on without the camera window" running
+capture "$view" "$work/after.png"
+wait_until 20 moves_on "$view" "$work/after.png" 2% 0
+expect "the main view keeps drawing ($seen pixels changed)" greater "$seen" 0
 
 "$close_window" "$view"
-wait_for_exit
+wait_for_exit 60
 expect "closing the main view ends the program with status 0 (got $status)" test "$status" = 0
 expect "nothing was written to standard output" test ! -s "$folder/stdout.txt"
-if [ -s "$folder/stdout.txt" ]; then head -n 20 "$folder/stdout.txt"; fi
-if [ -s "$folder/stderr.txt" ]; then head -n 40 "$folder/stderr.txt"; fi
 
 echo "# The game in a folder without its pictures"
-folder="$work/without-pictures"
-mkdir -p "$folder"
-start_game "$folder"
+mkdir -p "$work/without-pictures"
+start_game "$work/without-pictures"
 view=$(window_id "$view_title") || view=""
 cam=$(window_id "$cam_title") || cam=""
 expect "without pictures both windows still appear" test -n "$view" -a -n "$cam"
 if [ -n "$view" ]; then
-    sleep 2
-    capture "$view" "$work/bare.png"
-    expect "without pictures the main view still shows a drawn scene" \
-        test "$(colours "$work/bare.png")" -gt 50
+    wait_until 30 drawn "$view" bare 50
+    expect "without pictures the main view still shows a drawn scene ($seen colours)" \
+        test "$seen" -gt 50
     "$close_window" "$view"
-    wait_for_exit
+    wait_for_exit 60
     expect "without pictures closing the main view ends with status 0 (got $status)" \
         test "$status" = 0
     expect "without pictures nothing was written to standard output" \
         test ! -s "$folder/stdout.txt"
 fi
 
-if [ "$failures" -gt 0 ]; then
-    echo "$failures check(s) failed."
-    exit 1
-fi
-echo "All checks passed."
+conclude
