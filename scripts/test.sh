@@ -36,3 +36,4 @@ echo "== Fuzz smoke of the picture readers"
 bash "$root/scripts/fuzz-smoke.sh" 20
 
 bash "$root/scripts/test-windows.sh" "$root/build-win"
+bash "$root/scripts/test-packages.sh"

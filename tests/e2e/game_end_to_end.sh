@@ -2,16 +2,26 @@
 # Plays the real game under the current X display the way a user would: finds both windows,
 # captures them, sends keys, closes them, and checks what the program shows and how it ends.
 # Usage: game_end_to_end.sh MOONHOP PICTURE-FOLDER CLOSE-WINDOW-TOOL
+#        game_end_to_end.sh --launcher LAUNCHER CLOSE-WINDOW-TOOL
+#   The second form plays an installed game: its launcher, which finds the pictures itself, is
+#   started from an empty folder, and the run without pictures is left out.
 # Exit status: 0 all checks passed, 1 some failed, 77 skipped (no display or missing tools).
 set -u
 
 if [ $# -ne 3 ]; then
     echo "usage: $0 MOONHOP PICTURE-FOLDER CLOSE-WINDOW-TOOL" >&2
+    echo "       $0 --launcher LAUNCHER CLOSE-WINDOW-TOOL" >&2
     exit 2
 fi
 # The game is started from another folder, so every path is made absolute first.
-game=$(realpath "$1")
-pictures=$(realpath "$2")
+launcher=""
+if [ "$1" = --launcher ]; then
+    launcher=$(realpath "$2")
+    game=$launcher
+else
+    game=$(realpath "$1")
+    pictures=$(realpath "$2")
+fi
 close_window=$(realpath "$3")
 
 . "$(dirname "$0")/checks.sh"
@@ -119,12 +129,18 @@ relaunch_after_landing() { # id
     return 1
 }
 
-echo "# The game in a folder with its pictures"
-folder="$work/with-pictures"
-mkdir -p "$folder"
-for name in "${picture_names[@]}"; do
-    cp "$pictures/$name" "$folder/" || fail "picture $name was not built"
-done
+if [ -n "$launcher" ]; then
+    echo "# The installed game, started by $launcher from an empty folder"
+    folder="$work/elsewhere"
+    mkdir -p "$folder"
+else
+    echo "# The game in a folder with its pictures"
+    folder="$work/with-pictures"
+    mkdir -p "$folder"
+    for name in "${picture_names[@]}"; do
+        cp "$pictures/$name" "$folder/" || fail "picture $name was not built"
+    done
+fi
 start_game "$folder"
 
 view=$(window_id "$view_title") || view=""
@@ -206,6 +222,13 @@ expect "closing the main view ends the program with status 0 (got $status)" test
 expect "nothing was written to standard output" test ! -s "$folder/stdout.txt"
 if [ -s "$folder/stdout.txt" ]; then head -n 20 "$folder/stdout.txt"; fi
 if [ -s "$folder/stderr.txt" ]; then head -n 40 "$folder/stderr.txt"; fi
+
+# An installed game always has its pictures: the run without them is for the build's program.
+if [ -n "$launcher" ]; then
+    [ "$failures" -eq 0 ] || { echo "$failures check(s) failed."; exit 1; }
+    echo "All checks passed."
+    exit 0
+fi
 
 echo "# The game in a folder without its pictures"
 folder="$work/without-pictures"
