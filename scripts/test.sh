@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the plain build, the sanitizer build, a fuzz smoke of the picture
-# readers, and the Windows build under Wine. Starts Xvfb when no display is set, since the tests
+# readers, the Windows build under Wine, and the packages as a player installs them. Starts Xvfb when no display is set, since the tests
 # that draw need an X server. Every stage runs even when one before it failed; the summary at
 # the end names the stages that failed, and the exit status is 1 if any did.
 set -u
@@ -27,6 +27,7 @@ stage "Tests" suite plain
 stage "Tests with AddressSanitizer and UndefinedBehaviorSanitizer" suite sanitize
 stage "Fuzz smoke of the picture readers" bash "$root/scripts/fuzz-smoke.sh" 20
 stage "Windows build, tests under Wine" bash "$root/scripts/test-windows.sh" "$root/build-win"
+stage "Packages, installed and played" bash "$root/scripts/test-packages.sh"
 
 if [ ${#failed[@]} -gt 0 ]; then
     printf 'Failed: %s\n' "${failed[@]}"

@@ -16,12 +16,20 @@ void Put32(std::vector<std::uint8_t>& out, unsigned v) {
     Put16(out, v >> 16);
 }
 
-std::uint8_t Byte(double v) {
+} // namespace
+
+std::uint8_t ColourByte(double v) {
     const double scaled = std::floor(v * 255.0 + 0.5);
     return static_cast<std::uint8_t>(scaled < 0 ? 0 : scaled > 255 ? 255 : scaled);
 }
 
-} // namespace
+bool SaveBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && ok;
+}
 
 bool WriteBmp(const std::string& path, const Canvas& canvas) {
     const unsigned stride = (canvas.width * 3u + 3u) & ~3u;
@@ -47,15 +55,11 @@ bool WriteBmp(const std::string& path, const Canvas& canvas) {
     for (int y = canvas.height - 1; y >= 0; --y) {
         for (int x = 0; x < canvas.width; ++x) {
             const Colour& c = canvas.At(x, y);
-            out.push_back(Byte(c.b));
-            out.push_back(Byte(c.g));
-            out.push_back(Byte(c.r));
+            out.push_back(ColourByte(c.b));
+            out.push_back(ColourByte(c.g));
+            out.push_back(ColourByte(c.r));
         }
         out.resize(out.size() + (stride - canvas.width * 3u), 0);
     }
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool ok = std::fwrite(out.data(), 1, out.size(), file) == out.size();
-    return std::fclose(file) == 0 && ok;
+    return SaveBytes(path, out);
 }

@@ -1,6 +1,7 @@
 // A picture being painted: colours as doubles in 0..1, top row first, and how it is saved.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ struct Canvas {
     int height;
     std::vector<Colour> pixels;
 };
+
+// A colour channel in 0..1 as a byte, rounded and clamped.
+std::uint8_t ColourByte(double v);
+
+// Writes the bytes to a new file; false when the file cannot be written completely.
+bool SaveBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 // Writes an uncompressed 24-bit BMP, bottom row first; false when the file cannot be written.
 bool WriteBmp(const std::string& path, const Canvas& canvas);

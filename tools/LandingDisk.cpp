@@ -1,5 +1,6 @@
 #include "tools/Noise.h"
 #include "tools/Pictures.h"
+#include "tools/Supersample.h"
 
 #include <algorithm>
 #include <cmath>
@@ -83,25 +84,13 @@ Colour Surface(double x, double y) {
 } // namespace
 
 Canvas PaintLandingDisk(int size) {
-    Canvas disk(size, size);
-    constexpr int kSamples = 4; // per axis, for smooth edges
-    for (int py = 0; py < size; ++py)
-        for (int px = 0; px < size; ++px) {
-            Colour sum;
-            for (int sy = 0; sy < kSamples; ++sy)
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const double x = (px + (sx + 0.5) / kSamples) / size * 2 - 1;
-                    const double y = 1 - (py + (sy + 0.5) / kSamples) / size * 2;
-                    const Colour base = Surface(x, y);
-                    const Colour* paint = Mark(x, y);
-                    // Paint shows a little of the worn surface under it.
-                    const Colour worn = paint ? Mix(*paint, base, 0.12) : base;
-                    sum.r += worn.r;
-                    sum.g += worn.g;
-                    sum.b += worn.b;
-                }
-            const double n = kSamples * kSamples;
-            disk.At(px, py) = {sum.r / n, sum.g / n, sum.b / n};
-        }
-    return disk;
+    return PaintSquare(size, 4,
+                       [](double x, double y, Colour& c) {
+                           const Colour base = Surface(x, y);
+                           const Colour* paint = Mark(x, y);
+                           // Paint shows a little of the worn surface under it.
+                           c = paint ? Mix(*paint, base, 0.12) : base;
+                           return true;
+                       })
+        .colour;
 }

@@ -1,8 +1,8 @@
 # Sourced by the end-to-end scripts: the windows' titles, waiting for states, check reporting,
 # and what a failed check shows.
-# The sourcing script keeps the game's process id in $pid, its work folder (kept when a check
-# fails) in $work, and the folder the game runs in (with its stdout.txt and stderr.txt) in
-# $folder.
+# A script that plays the game keeps its process id in $pid (set, if empty, from the start),
+# its work folder (kept when a check fails) in $work, and the folder the game runs in (with its
+# stdout.txt and stderr.txt) in $folder. Other scripts use only the check reporting.
 
 view_title="Tavrilo : Vesk View - Pellimar"
 cam_title="Tavrilo : Vesk Cam - Pellimar"
@@ -36,7 +36,7 @@ deadline_in() { # base-seconds
     awk -v now="$(now_us)" -v s="$1" -v p="$patience" 'BEGIN { printf "%.0f", now + s * p * 1e6 }'
 }
 
-running() { [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; }
+running() { [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; }
 
 # Runs the command every fifth of a second until it succeeds (0) or the deadline passes, or the
 # game has ended (1). The command's output is passed through only from its last run.
@@ -89,7 +89,7 @@ window_id() { # title
 # The game's top-level windows: by process where the window says so, and by title.
 game_windows() {
     {
-        [ -n "$pid" ] && xdotool search --pid "$pid"
+        [ -n "${pid:-}" ] && xdotool search --pid "$pid"
         xdotool search --name '^Tavrilo : Vesk'
     } 2>/dev/null | sort -u
 }
@@ -138,7 +138,7 @@ pass() { echo "ok   - $*"; }
 fail() {
     echo "FAIL - $*"
     failures=$((failures + 1))
-    show_program_state
+    if [ -n "${pid+set}" ]; then show_program_state; fi
 }
 expect() { # description command...
     local what=$1

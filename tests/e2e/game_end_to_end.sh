@@ -3,16 +3,26 @@
 # captures them, sends keys, closes them, and checks what the program shows and how it ends.
 # Every step waits for the state it expects (see checks.sh), never for a fixed time.
 # Usage: game_end_to_end.sh MOONHOP PICTURE-FOLDER CLOSE-WINDOW-TOOL
+#        game_end_to_end.sh --launcher LAUNCHER CLOSE-WINDOW-TOOL
+#   The second form plays an installed game: its launcher, which finds the pictures itself, is
+#   started from an empty folder, and the run without pictures is left out.
 # Exit status: 0 all checks passed, 1 some failed, 77 skipped (no display or missing tools).
 set -u
 
 if [ $# -ne 3 ]; then
     echo "usage: $0 MOONHOP PICTURE-FOLDER CLOSE-WINDOW-TOOL" >&2
+    echo "       $0 --launcher LAUNCHER CLOSE-WINDOW-TOOL" >&2
     exit 2
 fi
 # The game is started from another folder, so every path is made absolute first.
-game=$(realpath "$1")
-pictures=$(realpath "$2")
+launcher=""
+if [ "$1" = --launcher ]; then
+    launcher=$(realpath "$2")
+    game=$launcher
+else
+    game=$(realpath "$1")
+    pictures=$(realpath "$2")
+fi
 close_window=$(realpath "$3")
 
 . "$(dirname "$0")/checks.sh"
@@ -148,12 +158,19 @@ relaunched() { # id
     wait_until 3 plume_shows "$1"
 }
 
-echo "# The game in a folder with its pictures"
-mkdir -p "$work/with-pictures"
-for name in "${picture_names[@]}"; do
-    cp "$pictures/$name" "$work/with-pictures/" || fail "picture $name was not built"
-done
-start_game "$work/with-pictures"
+if [ -n "$launcher" ]; then
+    echo "# The installed game, started by $launcher from an empty folder"
+    folder="$work/elsewhere"
+    mkdir -p "$folder"
+else
+    echo "# The game in a folder with its pictures"
+    folder="$work/with-pictures"
+    mkdir -p "$folder"
+    for name in "${picture_names[@]}"; do
+        cp "$pictures/$name" "$folder/" || fail "picture $name was not built"
+    done
+fi
+start_game "$folder"
 
 view=$(window_id "$view_title") || view=""
 cam=$(window_id "$cam_title") || cam=""
@@ -226,6 +243,9 @@ expect "the main view keeps drawing ($seen pixels changed)" greater "$seen" 0
 wait_for_exit 60
 expect "closing the main view ends the program with status 0 (got $status)" test "$status" = 0
 expect "nothing was written to standard output" test ! -s "$folder/stdout.txt"
+
+# An installed game always has its pictures: the run without them is for the build's program.
+[ -n "$launcher" ] && conclude
 
 echo "# The game in a folder without its pictures"
 mkdir -p "$work/without-pictures"

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# Tests the packages the way a player gets them. Makes both (scripts/package.sh); checks the
+# Debian package's files, dependencies, lintian's verdict and its menu entry; installs it,
+# plays the installed game through its launcher from an unrelated folder and removes it again,
+# checking that nothing is left behind; then unpacks the Windows zip into a scratch folder,
+# checks that the program imports only system DLLs, and plays it from there under Wine.
+# Usage: scripts/test-packages.sh [output-folder]   (default: build-package)
+# Skipped, with the reason, where a package cannot be installed: not root, or no dpkg.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$root/build-package}
+
+if ! command -v dpkg >/dev/null || ! command -v apt-get >/dev/null; then
+    echo "== Packages: skipped: not a Debian system (no dpkg or apt-get)"
+    exit 0
+fi
+if [ "$(id -u)" -ne 0 ]; then
+    echo "== Packages: skipped: installing the Debian package (dpkg -i) needs root"
+    exit 0
+fi
+if [ "$(dpkg-query -W -f='${db:Status-Status}' moonhop 2>/dev/null)" = installed ]; then
+    echo "error: moonhop is installed on this machine; the package test installs and removes" >&2
+    echo "       its own build. Remove it first: dpkg -r moonhop" >&2
+    exit 1
+fi
+"$root/scripts/deps.sh" lintian desktop-file-utils
+bash "$root/scripts/package.sh" "$out"
+deb=$(ls "$out"/moonhop_*.deb)
+zip=$(ls "$out"/moonhop-*-win64.zip)
+
+. "$root/scripts/xvfb.sh"
+. "$root/scripts/windows.sh"
+. "$root/tests/e2e/checks.sh"
+find_wine
+scratch=$(mktemp -d /tmp/moonhop-packages.XXXXXX)
+installed=0
+cleanup() {
+    if [ "$installed" = 1 ]; then dpkg -r moonhop >/dev/null 2>&1 || true; fi
+    stop_wine "$out/win/wineprefix"
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+start_xvfb
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="$scratch/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
+# The pointer in a corner, away from the game's windows.
+xdotool mousemove $(xdotool getdisplaygeometry | awk '{ print $1 - 1, $2 - 1 }') 2>/dev/null || true
+
+echo "== Debian package $(basename "$deb")"
+dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }' | tee "$scratch/contents"
+listed() { grep -q " \\./$1\$" "$scratch/contents"; }
+for path in usr/games/moonhop usr/lib/games/moonhop/moonhop \
+    usr/share/games/moonhop/{1DTexture_Moon,StarSphere,LandingDisk}.bmp \
+    usr/share/applications/moonhop.desktop usr/share/man/man6/moonhop.6.gz \
+    usr/share/doc/moonhop/copyright usr/share/doc/moonhop/changelog.gz \
+    usr/share/icons/hicolor/{32x32,48x48,64x64,128x128,256x256}/apps/moonhop.png; do
+    expect "the package holds /$path" listed "$path"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+expect "the dependencies, worked out from the program, name SDL2 and SDL2_image" \
+    grep -q 'libsdl2-2.0-0.*libsdl2-image-2.0-0' <<<"$depends"
+lintian --pedantic -I -E "$deb" >"$scratch/lintian" 2>&1 || true
+cat "$scratch/lintian"
+expect "lintian reports no error" test -z "$(grep '^E:' "$scratch/lintian" || true)"
+dpkg-deb -x "$deb" "$scratch/unpacked"
+expect "desktop-file-validate accepts the menu entry" \
+    desktop-file-validate "$scratch/unpacked/usr/share/applications/moonhop.desktop"
+
+# What is there before installing, to tell afterwards what the package left behind.
+sed 's/^[^ ]* [^ ]* \.//; s|/$||' "$scratch/contents" | grep -v '^$' | sort >"$scratch/paths"
+existing() { # list-of-paths
+    local path
+    while read -r path; do
+        if [ -e "$path" ]; then echo "$path"; fi
+    done <"$1"
+}
+existing "$scratch/paths" >"$scratch/before"
+
+expect "dpkg -i installs the package" dpkg -i "$deb"
+installed=1
+cc -o "$scratch/close_window" "$root/tests/e2e/close_window.c" -lX11
+mkdir "$scratch/elsewhere"
+if (cd "$scratch/elsewhere" &&
+    bash "$root/tests/e2e/game_end_to_end.sh" --launcher /usr/games/moonhop "$scratch/close_window"); then
+    pass "the installed game plays through /usr/games/moonhop from an unrelated folder"
+else
+    fail "the installed game plays through /usr/games/moonhop from an unrelated folder"
+fi
+expect "dpkg -r removes the package" dpkg -r moonhop
+installed=0
+state=$(dpkg-query -W -f='${db:Status-Status}' moonhop 2>/dev/null || true)
+expect "dpkg knows nothing more of moonhop (status \"$state\")" \
+    test -z "$state" -o "$state" = not-installed
+existing "$scratch/paths" >"$scratch/after"
+left=$(comm -13 "$scratch/before" "$scratch/after")
+expect "nothing of the package is left behind${left:+: }$(echo $left)" test -z "$left"
+
+echo "== Windows zip $(basename "$zip")"
+folder=$(basename "$zip" .zip)
+cmake -E tar tf "$zip" | sort | tee "$scratch/zip-contents"
+expect "the zip holds one folder with moonhop.exe and the three pictures, nothing else" \
+    test "$(echo $(cat "$scratch/zip-contents"))" = "$folder/1DTexture_Moon.bmp \
+$folder/LandingDisk.bmp $folder/StarSphere.bmp $folder/moonhop.exe"
+mkdir "$scratch/zip"
+(cd "$scratch/zip" && cmake -E tar xf "$zip")
+game="$scratch/zip/$folder"
+imports=$(x86_64-w64-mingw32-objdump -p "$game/moonhop.exe" | awk '/DLL Name:/ { print $3 }')
+echo "Imported DLLs:" $imports
+# DLLs every Windows installation has.
+system_dlls=" advapi32 comctl32 comdlg32 gdi32 glu32 kernel32 msvcrt ole32 oleaut32 opengl32 \
+shell32 user32 winmm ws2_32 "
+foreign=""
+for dll in $imports; do
+    name=$(tr '[:upper:]' '[:lower:]' <<<"${dll%.[dD][lL][lL]}")
+    [[ "$system_dlls" == *" $name "* ]] || foreign="$foreign $dll"
+done
+expect "moonhop.exe imports system DLLs only${foreign:+ (not:$foreign)}" test -z "$foreign"
+# Wine is slower to start and draw than the program on Linux: the deadlines of the Windows suite.
+if MOONHOP_E2E_PATIENCE=${MOONHOP_E2E_PATIENCE:-3} bash "$root/tests/e2e/wine_end_to_end.sh" \
+    "$game/moonhop.exe" "$game" "$root/cmake/wine-run.sh" "$wine" "$out/win/wineprefix"; then
+    pass "the program unpacked from the zip plays under Wine"
+else
+    fail "the program unpacked from the zip plays under Wine"
+fi
+
+if [ "$failures" -gt 0 ]; then
+    echo "Packages: $failures check(s) failed."
+    exit 1
+fi
+echo "Packages: all checks passed."
