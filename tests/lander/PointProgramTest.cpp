@@ -127,26 +127,3 @@ TEST(PointPrograms, AProgramTheContextNoLongerKnowsIsMadeAgain) {
     ReleasePointPrograms();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
-
-TEST(PointPrograms, ANewContextAfterAnOldOneWentGetsItsOwn) {
-    const int contexts = PointProgramContextCount();
-    unsigned oldName = 0;
-    {
-        TestContext old;
-        ASSERT_TRUE(old.Ok());
-        DrawPlume();
-        oldName = PointProgramName(KindInUse());
-        ReleasePointPrograms();
-    }
-    TestContext ctx;
-    ASSERT_TRUE(ctx.Ok());
-    EXPECT_EQ(PointProgramName(PointProgramKind::ArbProgram), 0u);
-    EXPECT_EQ(PointProgramName(PointProgramKind::GlslShader), 0u);
-    DrawPlume();
-    const PointProgramKind kind = KindInUse();
-    ASSERT_NE(PointProgramName(kind), 0u);
-    EXPECT_TRUE(ContextKnows(kind, PointProgramName(kind)));
-    EXPECT_NE(oldName, 0u);
-    EXPECT_EQ(PointProgramContextCount(), contexts + 1);
-    ReleasePointPrograms();
-}
