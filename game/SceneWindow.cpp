@@ -1,6 +1,7 @@
 #include "game/SceneWindow.h"
 
 #include "lander/Lander.h"
+#include "lander/PointProgram.h"
 #include "scene/LandingDisk.h"
 #include "scene/Light.h"
 #include "scene/Rgba.h"
@@ -48,6 +49,11 @@ void SceneWindow::OnMouseButton(int button, bool pressed) {
 
 void SceneWindow::OnIdle() {
     Redraw();
+}
+
+void SceneWindow::OnDestroy() {
+    if (extra && extra->glContext && wglGetCurrentContext() == extra->glContext)
+        ReleasePointPrograms();
 }
 
 bool SceneWindow::HasScene() const {

@@ -26,6 +26,8 @@ class SceneWindow : public GLWindow {
 
     void OnMouseButton(int button, bool pressed) override;
     void OnIdle() override;
+    // The context is about to go: forget the programs made in it.
+    void OnDestroy() override;
 
     Terrain* terrain = nullptr;
     Sphere* spheres[2] = {nullptr, nullptr};

@@ -5,6 +5,13 @@
 
 #include "lander/Particle.h"
 
+// How Draw sends the live points. Immediate, one glBegin/glEnd pair per point, is the
+// reference. The others draw them all at once from arrays through a vertex program that gives
+// each point its own size (VertexProgram: GL_ARB_vertex_program, VertexShader: a GLSL shader,
+// Fastest: whichever the context offers, in that order), and fall back to Immediate where the
+// current context runs neither. The picture is the same.
+enum class ParticleDrawPath { Fastest, VertexProgram, VertexShader, Immediate };
+
 class ParticleSystem {
   public:
     static constexpr int kCapacity = 15000;
@@ -38,4 +45,18 @@ class ParticleSystem {
     Vec3 baseDirection;   // centre line of the cone
     Rgba colour;
     Particle slots[kCapacity];
+    ParticleDrawPath drawPath = ParticleDrawPath::Fastest;
+
+  private:
+    // Per live point: x, y, z, then r, g, b and life (alpha and size at once).
+    static constexpr int kBatchStride = 7;
+
+    // Both draw the live records in use and rebirth the dead ones in index order.
+    void DrawImmediate();
+    // False, having touched nothing, when the current context cannot run the path.
+    bool DrawBatched();
+    // Fills the batch with the live records; returns how many.
+    int GatherLivePoints();
+
+    float batch[kCapacity * kBatchStride];
 };

@@ -83,3 +83,10 @@ HGLRC wglGetCurrentContext() {
 HDC wglGetCurrentDC() {
     return GetState().currentDc;
 }
+
+PROC wglGetProcAddress(LPCSTR name) {
+    // Windows answers only with a current context: entry points may differ between drivers.
+    if (!name || !FindContext(GetState().currentContext))
+        return nullptr;
+    return reinterpret_cast<PROC>(SDL_GL_GetProcAddress(name));
+}

@@ -28,6 +28,7 @@ typedef const void* LPCVOID;
 typedef std::intptr_t LONG_PTR;
 typedef std::uintptr_t ULONG_PTR;
 typedef std::uintptr_t UINT_PTR;
+typedef std::intptr_t INT_PTR;
 typedef std::uintptr_t WPARAM;
 typedef std::intptr_t LPARAM;
 typedef std::intptr_t LRESULT;
@@ -57,6 +58,8 @@ typedef void* HGDIOBJ;
 typedef HINSTANCE HMODULE;
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+// An entry point as wglGetProcAddress hands it out, to be cast to its real type.
+typedef INT_PTR(WINAPI* PROC)();
 
 struct POINT {
     LONG x, y;
@@ -354,3 +357,5 @@ BOOL wglDeleteContext(HGLRC context);
 BOOL wglMakeCurrent(HDC dc, HGLRC context);
 HGLRC wglGetCurrentContext();
 HDC wglGetCurrentDC();
+// An OpenGL extension entry point of the current context; null without a current context.
+PROC wglGetProcAddress(LPCSTR name);

@@ -2,6 +2,7 @@
 #include "platform/Win32.h"
 #include "tests/support/TestContext.h"
 
+#include <GL/glext.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -102,4 +103,28 @@ TEST(Contexts, SwapAndDrawReachTheWindow) {
     EXPECT_EQ(pixel[0], 255);
     EXPECT_EQ(pixel[1], 0);
     EXPECT_TRUE(SwapBuffers(ctx.Dc()));
+}
+
+TEST(Contexts, ExtensionEntryPointsComeOnlyWithACurrentContext) {
+    TestContext ctx;
+    ASSERT_TRUE(ctx.Ok());
+    PROC gen = wglGetProcAddress("glGenProgramsARB");
+    PROC exists = wglGetProcAddress("glIsProgramARB");
+    ASSERT_NE(gen, nullptr);
+    ASSERT_NE(exists, nullptr);
+    EXPECT_EQ(wglGetProcAddress(nullptr), nullptr);
+    // The entry points work in the context they were asked in.
+    GLuint program = 0;
+    reinterpret_cast<PFNGLGENPROGRAMSARBPROC>(reinterpret_cast<void (*)()>(gen))(1, &program);
+    EXPECT_NE(program, 0u);
+    auto bind = reinterpret_cast<PFNGLBINDPROGRAMARBPROC>(
+        reinterpret_cast<void (*)()>(wglGetProcAddress("glBindProgramARB")));
+    ASSERT_NE(bind, nullptr);
+    bind(GL_VERTEX_PROGRAM_ARB, program);
+    EXPECT_TRUE(
+        reinterpret_cast<PFNGLISPROGRAMARBPROC>(reinterpret_cast<void (*)()>(exists))(program));
+    bind(GL_VERTEX_PROGRAM_ARB, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    wglMakeCurrent(nullptr, nullptr);
+    EXPECT_EQ(wglGetProcAddress("glGenProgramsARB"), nullptr);
 }
