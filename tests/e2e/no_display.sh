@@ -81,20 +81,15 @@ expect "the loop goes on with no window, as it is made to" running
 stop_game
 
 echo "# A display without OpenGL"
-if command -v Xvfb >/dev/null && command -v xdpyinfo >/dev/null; then
-    n=$((n + 1))
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 640x480x24 -nolisten tcp -extension GLX >"$work/xvfb.log" 2>&1 &
-    xvfb=$!
-    limit=$(deadline_in 30)
-    until DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; do
-        if ! kill -0 "$xvfb" 2>/dev/null || [ "$(now_us)" -ge "$limit" ]; then
-            fail "a server without GLX starts on :$n"
-            cat "$work/xvfb.log"
-            conclude
-        fi
-        sleep 0.1
-    done
+if command -v Xvfb >/dev/null; then
+    . "$(dirname "$0")/../../scripts/xvfb.sh"
+    if launch_xvfb -screen 0 640x480x24 -nolisten tcp -extension GLX >"$work/display"; then
+        xvfb=$xvfb_pid
+    else
+        fail "a server without GLX starts"
+        conclude
+    fi
+    n=$(cat "$work/display")
     start_game no-opengl ":$n"
     reason="Cannot make an OpenGL context: "
     wait_until 10 says "Failed to set pixel format" "$reason"
