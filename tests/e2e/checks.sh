@@ -4,6 +4,12 @@
 # its work folder (kept when a check fails) in $work, and the folder the game runs in (with its
 # stdout.txt and stderr.txt) in $folder. Other scripts use only the check reporting.
 
+# P twenty times: the launch speed goes from 5 to 25. The plume shows while the lander climbs,
+# and the simulation steps once a frame; at 25 the climb takes about 80 steps, long enough for
+# a capture to see it however fast the frames come. At 8, on an idle machine, it can be over
+# between two captures.
+power_keys=$(printf 'p %.0s' $(seq 20))
+
 view_title="Tavrilo : Vesk View - Pellimar"
 cam_title="Tavrilo : Vesk Cam - Pellimar"
 top_title="Tavrilo : Vesk Top View - Pellimar"
@@ -38,7 +44,7 @@ deadline_in() { # base-seconds
 
 running() { [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; }
 
-# Runs the command every fifth of a second until it succeeds (0) or the deadline passes, or the
+# Runs the command every tenth of a second until it succeeds (0) or the deadline passes, or the
 # game has ended (1). The command's output is passed through only from its last run.
 wait_until() { # base-seconds command...
     local limit
@@ -48,7 +54,7 @@ wait_until() { # base-seconds command...
         "$@" && return 0
         running || return 1
         [ "$(now_us)" -lt "$limit" ] || return 1
-        sleep 0.2
+        sleep 0.1
     done
 }
 
@@ -131,6 +137,14 @@ show_program_state() {
     fi
     echo "  its windows:"
     show_windows
+    # What each window showed when the check failed, beside the captures.
+    local id
+    if [ -n "${work:-}" ]; then
+        for id in $(game_windows); do
+            import -window "$id" "$work/failure-$failures-window-$id.png" 2>/dev/null
+        done
+        echo "  captured as $work/failure-$failures-window-*.png"
+    fi
 }
 
 failures=0
