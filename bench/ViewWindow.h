@@ -1,5 +1,6 @@
-// For drawing benchmarks: a hidden window the size of the main view with a current context,
-// a perspective like the main view's and a camera at the given eye looking at the given point.
+// For drawing benchmarks: a hidden 640 x 480 window with a current context, a 45-degree
+// perspective (gluPerspective, depth 1 to 5000), depth test and lighting on, and a camera at
+// (0, eyeY, eyeZ) looking at (0, targetY, 0) with +y up.
 #pragma once
 
 #include "platform/Win32.h"

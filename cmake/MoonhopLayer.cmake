@@ -6,12 +6,14 @@ function(moonhop_layer name)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# moonhop_test(NAME DEPS...): one GoogleTest executable of every .cpp in the calling folder.
+# moonhop_test(NAME DEPS...): one GoogleTest executable of every .cpp in the calling folder: the
+# test files, each named after what it tests with "Test" appended (ImageBmpTest.cpp), and their
+# helpers.
 function(moonhop_test name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  # Sdl*_test.cpp reach into our SDL layer, which is not built on Windows.
+  # Sdl*Test.cpp reach into our SDL layer, which is not built on Windows.
   if(WIN32)
-    list(FILTER sources EXCLUDE REGEX "/Sdl[^/]*_test\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "/Sdl[^/]*Test\\.cpp$")
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)

@@ -12,6 +12,10 @@ class GLWindow;
 // The window's private platform record.
 class GLWindowExtra {
   public:
+    // Posted to itself when the window is created; the loop delivers it once every window of the
+    // list exists, and it runs OnCreate.
+    static constexpr UINT kDeferredCreateMessage = WM_USER + 1;
+
     explicit GLWindowExtra(GLWindow* owner);
     virtual ~GLWindowExtra();
     GLWindowExtra(const GLWindowExtra&) = delete;

@@ -53,7 +53,7 @@ bool GLWindowExtra::Create() {
         width = client.right - client.left;
         height = client.bottom - client.top;
     }
-    PostMessageA(window, WM_USER + 1, 0, 0);
+    PostMessageA(window, kDeferredCreateMessage, 0, 0);
     return true;
 }
 

@@ -106,7 +106,7 @@ LRESULT GLWindowExtra::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         MakeCurrent(false);
         return 0;
     }
-    case WM_USER + 1:
+    case kDeferredCreateMessage:
         DeferredCreate();
         return 0;
     default:

@@ -37,16 +37,16 @@ BaseBox* NewBaseBox(double width, double height, double depth, const Rgba& colou
 LanderApp::LanderApp() {
     SeedRandom(static_cast<unsigned>(std::time(nullptr)));
 
-    spheres[0] = NewSphere(Rgba(0, 0, 1, 1), 100.0f, 100);
-    spheres[1] = NewSphere(Rgba(1, 0, 0, 1), 400.0f, 400);
+    spheres[BlueSphere] = NewSphere(Rgba(0, 0, 1, 1), 100.0f, 100);
+    spheres[RedSphere] = NewSphere(Rgba(1, 0, 0, 1), 400.0f, 400);
     landingDisk = new LandingDisk;
     landingDisk->Create(70.0f, 70, 70, true);
 
     lander = new Lander(20.0, 5.0, 20.0, 20.0, 5.0);
-    lander->Place(0.0, 730.0, 0.0);
+    lander->Place(0.0, kLanderStartHeight, 0.0);
     lander->gravity = 1.6; // after Place, whose reset clears it
 
-    terrain = new Terrain(700.0);
+    terrain = new Terrain(kMoonRadius);
     // The domes' blue is 133/255 and 234/255 in single precision.
     bigDome = new Dome(210.0, Rgba(0.4f, 0.52156866f, 0.91764706f, 0.4f));
     smallDome = new Dome(35.0, Rgba(0.4f, 0.52156866f, 0.91764706f, 0.85f));
@@ -57,17 +57,17 @@ LanderApp::LanderApp() {
     boxes[2] = NewBaseBox(55, 55, 55, Rgba::FromBytes(64, 64, 255), Vec3(55, 27.5, -55));
     boxes[3] = NewBaseBox(60, 30, 30, Rgba::FromBytes(255, 255, 255), Vec3(60, 15, 30));
 
-    const Rgba black = Rgba::OpaqueBlack();
-    lights[0].Setup(1, black, Rgba::FromBytes(127, 87, 255), Vec3(0, 2800, 0), 0);
-    lights[1].Setup(2, black, Rgba::FromBytes(254, 55, 40), Vec3(0, -4200, 0), 0);
-    lights[2].Setup(3, black, Rgba(1, 1, 1, 1), Vec3(0, 0, 0), 1);
-    lights[3].Setup(4, black, Rgba::OpaqueWhite(), Vec3(0, 2800, 0), 0);
-    lights[4].Setup(5, black, Rgba::OpaqueWhite(), Vec3(0, -4200, 0), 0);
+    // The directional lights point towards their spheres; the spotlight is placed every frame.
+    SetUpLight(BlueLight, Rgba::FromBytes(127, 87, 255), Vec3(0, kBlueSphereOrbit, 0), 0);
+    SetUpLight(RedLight, Rgba::FromBytes(254, 55, 40), Vec3(0, kRedSphereOrbit, 0), 0);
+    SetUpLight(Spotlight, Rgba(1, 1, 1, 1), Vec3(0, 0, 0), 1);
+    SetUpLight(WhiteBlueLight, Rgba::OpaqueWhite(), Vec3(0, kBlueSphereOrbit, 0), 0);
+    SetUpLight(WhiteRedLight, Rgba::OpaqueWhite(), Vec3(0, kRedSphereOrbit, 0), 0);
 
-    camWindow.SetSize(580, 300);
+    camWindow.SetSize(LanderCamWindow::kRidingWidth, LanderCamWindow::kRidingHeight);
     camWindow.SetPosition(600, 380);
     camWindow.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk, smallDome);
-    camWindow.SetTitle("Tavrilo : Vesk Cam - Pellimar");
+    camWindow.SetTitle(LanderCamWindow::kRidingTitle);
 
     mainWindow.SetSize(670, 400);
     mainWindow.SetPosition(10, 10);
@@ -79,6 +79,12 @@ LanderApp::LanderApp() {
     mainWindow.MakeMainWindow();
     camWindow.SetSceneReady();
     mainWindow.SetSceneReady();
+}
+
+void LanderApp::SetUpLight(SceneLight light, const Rgba& diffuse, const Vec3& position,
+                           int positional) {
+    lights[light].Setup(OpenGLLightNumber(light), Rgba::OpaqueBlack(), diffuse, position,
+                        positional);
 }
 
 LanderApp::~LanderApp() {

@@ -5,6 +5,7 @@
 #include "framework/Main.h"
 #include "game/LanderCamWindow.h"
 #include "game/MainViewWindow.h"
+#include "game/SceneLayout.h"
 #include "scene/Light.h"
 
 class BaseBox;
@@ -24,12 +25,16 @@ class LanderApp : public GLApp {
     // The camera window comes first, so it is created first and its OnCreate runs first.
     LanderCamWindow camWindow;
     MainViewWindow mainWindow;
-    Sphere* spheres[2] = {nullptr, nullptr}; // blue, red
+    Sphere* spheres[kSceneSphereCount] = {nullptr, nullptr};
     Lander* lander = nullptr;
     Terrain* terrain = nullptr;
     Dome* bigDome = nullptr;
     Dome* smallDome = nullptr;
     BaseBox* boxes[4] = {nullptr, nullptr, nullptr, nullptr};
     LandingDisk* landingDisk = nullptr;
-    Light lights[5]; // two coloured, the spotlight, two white stand-ins
+    Light lights[kSceneLightCount];
+
+  private:
+    // Every light has a black ambient colour.
+    void SetUpLight(SceneLight light, const Rgba& diffuse, const Vec3& position, int positional);
 };

@@ -6,20 +6,19 @@
 #include "platform/Win32.h"
 
 namespace {
-const char* const kRidingTitle = "Tavrilo : Vesk Cam - Pellimar";
 const char* const kTopTitle = "Tavrilo : Vesk Top View - Pellimar";
-// The top view can come no closer than this, give or take one step.
-const double kMinTopViewDistance = 50;
+const int kTopSize = 400; // square
+// O brings the top view closer by a step only while it is farther than this: from 200 it stops
+// at 40.
+const double kStepCloserBeyond = 50;
+const double kTopViewStep = 20;
 } // namespace
 
 void LanderCamWindow::OnCreate() {
     PrepareContext();
-    // Lights 3 and 4 follow the flags the main view keeps.
-    if (lights) {
-        lights[0].On();
-        lights[1].On();
-        lights[2].On();
-    }
+    // The white pair follows the flags the main view keeps.
+    if (lights)
+        SwitchOnColouredLights();
     FinishContext();
 }
 
@@ -27,32 +26,23 @@ CameraPose LanderCamWindow::View() const {
     CameraPose pose;
     if (!topView) {
         pose.eye = lander->cameraPoint;
-        pose.target = lander->cameraPoint + lander->head->normals[4];
-        pose.up = lander->head->normals[3];
+        pose.target = lander->cameraPoint + lander->head->Normal(BoxFace::Top);
+        pose.up = lander->head->Normal(BoxFace::MinusX);
         return pose;
     }
     const Vec3& p = lander->position;
-    const Vec3& n = lander->normals[0];
+    const Vec3& n = lander->Normal(BoxFace::Top);
     pose.eye =
         Vec3(n.x * topViewDistance + p.x, n.y * topViewDistance + p.y, n.z * topViewDistance + p.z);
     pose.target = p;
-    pose.up = lander->normals[2];
+    pose.up = lander->Normal(BoxFace::MinusX);
     return pose;
 }
 
 void LanderCamWindow::OnDisplay() {
     if (!BeginFrame())
         return;
-    ApplyLightColours();
-    TurnAngles();
-
-    glPushMatrix();
-    View().Look();
-    DrawSkyAndMoon();
-    lander->Draw();
-    DrawSurroundings();
-    glPopMatrix();
-    SwapBuffers();
+    DrawFrame(View(), LanderStep::Hold);
 }
 
 void LanderCamWindow::OnMouseMove(int x, int y) {
@@ -75,30 +65,27 @@ void LanderCamWindow::ToggleView() {
     topView = !topView;
     if (topView) {
         SetTitle(kTopTitle);
-        SetSize(400, 400);
+        SetSize(kTopSize, kTopSize);
     } else {
         SetTitle(kRidingTitle);
-        SetSize(580, 300);
+        SetSize(kRidingWidth, kRidingHeight);
     }
 }
 
 void LanderCamWindow::OnKeyboard(int key, bool pressed) {
     key = FoldKey(key);
     switch (key) {
-    case VK_SHIFT:
-        shiftDown = pressed;
-        break;
     case VK_SPACE:
         if (pressed)
             ToggleView();
         break;
     case 'k':
         if (pressed)
-            topViewDistance += 20;
+            topViewDistance += kTopViewStep;
         break;
     case 'o':
-        if (pressed && topViewDistance > kMinTopViewDistance)
-            topViewDistance -= 20;
+        if (pressed && topViewDistance > kStepCloserBeyond)
+            topViewDistance -= kTopViewStep;
         break;
     case 'x':
         if (lander)

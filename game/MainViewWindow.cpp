@@ -9,20 +9,42 @@
 #include "platform/Win32.h"
 
 namespace {
-// One simulation step per frame, in the single-precision value the physics was tuned with.
-const double kStep = 0.2f;
 // The camera never comes closer to the lander than this, sideways.
 const double kMinOrbitDistance = 50;
+
+// Keys 1 to 4 set the intensity of the blue sphere's coloured light, 5 to 8 the red one's.
+struct Dimmer {
+    int key;
+    SceneLight light;
+    double intensity;
+};
+const Dimmer kDimmers[] = {
+    {'1', BlueLight, 1.0}, {'2', BlueLight, 0.7}, {'3', BlueLight, 0.4}, {'4', BlueLight, 0.1},
+    {'5', RedLight, 1.0},  {'6', RedLight, 0.7},  {'7', RedLight, 0.4},  {'8', RedLight, 0.1},
+};
+
+const Dimmer* FindDimmer(int key) {
+    for (const Dimmer& dimmer : kDimmers) {
+        if (dimmer.key == key)
+            return &dimmer;
+    }
+    return nullptr;
+}
+
+void Switch(Light& light, bool on) {
+    if (on)
+        light.On();
+    else
+        light.Off();
+}
 } // namespace
 
 void MainViewWindow::OnCreate() {
     PrepareContext();
     if (lights) {
-        lights[0].On();
-        lights[1].On();
-        lights[2].On();
-        lights[3].Off();
-        lights[4].Off();
+        SwitchOnColouredLights();
+        lights[WhiteBlueLight].Off();
+        lights[WhiteRedLight].Off();
     }
     FinishContext();
     // Refine the ground under the lander before the first frame.
@@ -32,9 +54,10 @@ void MainViewWindow::OnCreate() {
 
 void MainViewWindow::PlaceCamera() {
     Mat3 turn;
-    turn.SetRotation(lander->normals[0], -lander->engine.yaw);
-    eyeOffset = turn.Transform(lander->normals[2]);
-    eye = (lander->position + lander->normals[0] * orbitHeight) + eyeOffset * orbitDistance;
+    turn.SetRotation(lander->Normal(BoxFace::Top), -lander->engine.yaw);
+    eyeOffset = turn.Transform(lander->Normal(BoxFace::MinusX));
+    eye =
+        (lander->position + lander->Normal(BoxFace::Top) * orbitHeight) + eyeOffset * orbitDistance;
 }
 
 void MainViewWindow::OnDisplay() {
@@ -43,17 +66,8 @@ void MainViewWindow::OnDisplay() {
     if (lander->running)
         terrain->UpdateDetail(lander->position);
     PlaceCamera();
-    ApplyLightColours();
-    TurnAngles();
-
-    glPushMatrix();
-    CameraPose{eye, lander->position, lander->normals[0]}.Look();
-    DrawSkyAndMoon();
-    lander->Update(kStep);
-    lander->Draw();
-    DrawSurroundings();
-    glPopMatrix();
-    SwapBuffers();
+    // This window is the game's clock: the lander moves on in its frames only.
+    DrawFrame(CameraPose{eye, lander->position, lander->Normal(BoxFace::Top)}, LanderStep::Advance);
 }
 
 void MainViewWindow::OnMouseMove(int x, int y) {
@@ -76,19 +90,12 @@ void MainViewWindow::OnMouseMove(int x, int y) {
 }
 
 void MainViewWindow::SwapLightPairs() {
-    if (!lightsSwapped) {
-        lights[0].Off();
-        lights[1].Off();
-        lights[3].On();
-        lights[4].On();
-        lightsSwapped = true;
-    } else {
-        lights[0].On();
-        lights[1].On();
-        lights[3].Off();
-        lights[4].Off();
-        lightsSwapped = false;
-    }
+    lightsSwapped = !lightsSwapped;
+    // Either the coloured pair shines or the white pair stands in for it.
+    Switch(lights[BlueLight], !lightsSwapped);
+    Switch(lights[RedLight], !lightsSwapped);
+    Switch(lights[WhiteBlueLight], lightsSwapped);
+    Switch(lights[WhiteRedLight], lightsSwapped);
 }
 
 bool MainViewWindow::CameraKey(int key) {
@@ -113,10 +120,6 @@ bool MainViewWindow::CameraKey(int key) {
 
 void MainViewWindow::OnKeyboard(int key, bool pressed) {
     key = FoldKey(key);
-    if (key == VK_SHIFT) {
-        shiftDown = pressed;
-        return;
-    }
     if (key == 'x') {
         if (lander)
             lander->Launch(); // on release too: a flying lander ignores it
@@ -150,30 +153,6 @@ void MainViewWindow::OnKeyboard(int key, bool pressed) {
     case '0':
         SwapLightPairs();
         break;
-    case '1':
-        lights[0].SetIntensity(1.0);
-        break;
-    case '2':
-        lights[0].SetIntensity(0.7);
-        break;
-    case '3':
-        lights[0].SetIntensity(0.4);
-        break;
-    case '4':
-        lights[0].SetIntensity(0.1);
-        break;
-    case '5':
-        lights[1].SetIntensity(1.0);
-        break;
-    case '6':
-        lights[1].SetIntensity(0.7);
-        break;
-    case '7':
-        lights[1].SetIntensity(0.4);
-        break;
-    case '8':
-        lights[1].SetIntensity(0.1);
-        break;
     case 'a':
         engine.AdjustPitch(+3);
         break;
@@ -196,6 +175,8 @@ void MainViewWindow::OnKeyboard(int key, bool pressed) {
         engine.AdjustPitch(-3);
         break;
     default:
+        if (const Dimmer* dimmer = FindDimmer(key))
+            lights[dimmer->light].SetIntensity(dimmer->intensity);
         break;
     }
 }

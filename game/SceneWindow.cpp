@@ -16,17 +16,26 @@ namespace {
 // The frustum's near plane and sides are the single-precision 0.1, widened.
 const double kNear = 0.1f;
 const double kFar = 20000;
+// One simulation step per frame, in the single-precision value the physics was tuned with.
+const double kStep = 0.2f;
+
+void DrawBlended(Dome& dome) {
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    dome.Draw();
+    glDisable(GL_BLEND);
+}
 } // namespace
 
 SceneWindow::SceneWindow() {
     SetDepthBits(24);
 }
 
-void SceneWindow::AttachScene(Terrain* terrain, Sphere* const spheres[2], Light* lights,
-                              Lander* lander, Dome* bigDome, BaseBox* const boxes[4],
+void SceneWindow::AttachScene(Terrain* terrain, Sphere* const spheres[kSceneSphereCount],
+                              Light* lights, Lander* lander, Dome* bigDome, BaseBox* const boxes[4],
                               LandingDisk* landingDisk, Dome* smallDome) {
     this->terrain = terrain;
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < kSceneSphereCount; ++i)
         this->spheres[i] = spheres ? spheres[i] : nullptr;
     this->lights = lights;
     this->lander = lander;
@@ -57,8 +66,8 @@ void SceneWindow::OnDestroy() {
 }
 
 bool SceneWindow::HasScene() const {
-    return terrain && spheres[0] && spheres[1] && lights && lander && bigDome && boxes[0] &&
-           boxes[1] && boxes[2] && boxes[3] && landingDisk && smallDome;
+    return terrain && spheres[BlueSphere] && spheres[RedSphere] && lights && lander && bigDome &&
+           boxes[0] && boxes[1] && boxes[2] && boxes[3] && landingDisk && smallDome;
 }
 
 int SceneWindow::FoldKey(int key) {
@@ -97,8 +106,28 @@ bool SceneWindow::BeginFrame() {
     return sceneReady && HasScene();
 }
 
+void SceneWindow::DrawFrame(const CameraPose& camera, LanderStep step) {
+    ApplyLightColours();
+    TurnAngles();
+    glPushMatrix();
+    camera.Look();
+    DrawSkyAndMoon();
+    if (step == LanderStep::Advance)
+        lander->Update(kStep);
+    lander->Draw();
+    DrawSurroundings();
+    glPopMatrix();
+    SwapBuffers();
+}
+
+void SceneWindow::SwitchOnColouredLights() {
+    lights[BlueLight].On();
+    lights[RedLight].On();
+    lights[Spotlight].On();
+}
+
 void SceneWindow::ApplyLightColours() {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < kSceneLightCount; ++i)
         lights[i].ApplyColours();
 }
 
@@ -112,22 +141,8 @@ void SceneWindow::TurnAngles() {
 }
 
 void SceneWindow::DrawSkyAndMoon() {
-    // Each sphere carries its pair of directional lights round the moon.
-    glPushMatrix();
-    glRotated(-spinAngle, 1, 0, 0);
-    lights[0].Apply();
-    lights[3].Apply();
-    glTranslated(0, 2800, 0);
-    spheres[0]->Draw();
-    glPopMatrix();
-
-    glPushMatrix();
-    glRotated(-spinAngle, 1, 0, 0);
-    lights[1].Apply();
-    lights[4].Apply();
-    glTranslated(0, -4200, 0);
-    spheres[1]->Draw();
-    glPopMatrix();
+    DrawOrbitingSphere(BlueSphere, BlueLight, WhiteBlueLight, kBlueSphereOrbit);
+    DrawOrbitingSphere(RedSphere, RedLight, WhiteRedLight, kRedSphereOrbit);
 
     glPushMatrix();
     glRotated(starAngle, 1, 0, 0);
@@ -140,23 +155,35 @@ void SceneWindow::DrawSkyAndMoon() {
     glPopMatrix();
 }
 
+void SceneWindow::DrawOrbitingSphere(SceneSphere sphere, SceneLight coloured, SceneLight white,
+                                     double orbit) {
+    // The sphere carries its pair of directional lights round the moon.
+    glPushMatrix();
+    glRotated(-spinAngle, 1, 0, 0);
+    lights[coloured].Apply();
+    lights[white].Apply();
+    glTranslated(0, orbit, 0);
+    spheres[sphere]->Draw();
+    glPopMatrix();
+}
+
 void SceneWindow::DrawSurroundings() {
     // The spotlight rides on the lander's camera and shines where it looks.
     glPushMatrix();
-    Light& spot = lights[2];
+    Light& spot = lights[Spotlight];
     spot.SetPosition(lander->cameraPoint);
-    spot.SetSpot(lander->head->normals[4], 90, 10);
+    spot.SetSpot(lander->head->Normal(BoxFace::Top), 90, 10);
     spot.Apply();
     glPopMatrix();
 
     glPushMatrix();
-    glTranslated(0, 701, 0);
+    glTranslated(0, kLandingDiskHeight, 0);
     landingDisk->Draw();
     glPopMatrix();
 
     glPushMatrix();
-    glRotated(25, 0, 0, 1);
-    glTranslated(0, 686, 0);
+    glRotated(kBaseTurn, 0, 0, 1);
+    glTranslated(0, kBasePlane, 0);
     for (BaseBox* box : boxes) {
         glPushMatrix();
         box->Draw();
@@ -166,21 +193,15 @@ void SceneWindow::DrawSurroundings() {
 
     // The translucent domes go last, blended over everything opaque.
     glPushMatrix();
-    glRotated(17, 0, 0, 1);
-    glRotated(19, 1, 0, 0);
-    glTranslated(0, 700, 0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    smallDome->Draw();
-    glDisable(GL_BLEND);
+    glRotated(kSmallDomeTurnZ, 0, 0, 1);
+    glRotated(kSmallDomeTurnX, 1, 0, 0);
+    glTranslated(0, kSmallDomeBase, 0);
+    DrawBlended(*smallDome);
     glPopMatrix();
 
     glPushMatrix();
-    glRotated(25, 0, 0, 1);
-    glTranslated(0, 630, 0);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    bigDome->Draw();
-    glDisable(GL_BLEND);
+    glRotated(kBaseTurn, 0, 0, 1);
+    glTranslated(0, kBigDomeCentre, 0);
+    DrawBlended(*bigDome);
     glPopMatrix();
 }

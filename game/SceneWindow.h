@@ -3,6 +3,8 @@
 #pragma once
 
 #include "framework/GLWindow.h"
+#include "game/CameraPose.h"
+#include "game/SceneLayout.h"
 #include "scene/StarSphere.h"
 
 class BaseBox;
@@ -18,10 +20,11 @@ class SceneWindow : public GLWindow {
     SceneWindow();
 
     // The window draws these objects and owns none of them. `spheres` holds the blue and the red
-    // sphere, `lights` the application's five lights, `boxes` the four boxes of the base.
-    void AttachScene(Terrain* terrain, Sphere* const spheres[2], Light* lights, Lander* lander,
-                     Dome* bigDome, BaseBox* const boxes[4], LandingDisk* landingDisk,
-                     Dome* smallDome);
+    // sphere and `lights` the application's five lights, in the order SceneLayout.h names them;
+    // `boxes` holds the four boxes of the base.
+    void AttachScene(Terrain* terrain, Sphere* const spheres[kSceneSphereCount], Light* lights,
+                     Lander* lander, Dome* bigDome, BaseBox* const boxes[4],
+                     LandingDisk* landingDisk, Dome* smallDome);
     void SetSceneReady() { sceneReady = true; }
 
     void OnMouseButton(int button, bool pressed) override;
@@ -30,7 +33,7 @@ class SceneWindow : public GLWindow {
     void OnDestroy() override;
 
     Terrain* terrain = nullptr;
-    Sphere* spheres[2] = {nullptr, nullptr};
+    Sphere* spheres[kSceneSphereCount] = {nullptr, nullptr};
     Light* lights = nullptr;
     Lander* lander = nullptr;
     Dome* bigDome = nullptr;
@@ -43,9 +46,8 @@ class SceneWindow : public GLWindow {
     bool leftDrag = false;
     bool rightDrag = false;
     bool skipNextMove = false; // the first move after a button change only records the place
-    bool shiftDown = false;
-    double spinAngle = 0.0; // degrees, the light-carrying spheres
-    double starAngle = 0.0; // degrees, the star sphere
+    double spinAngle = 0.0;    // degrees, the light-carrying spheres
+    double starAngle = 0.0;    // degrees, the star sphere
     int lastX = 0;
     int lastY = 0;
 
@@ -63,10 +65,21 @@ class SceneWindow : public GLWindow {
 
     // Clears the buffers; false when there is nothing to draw yet.
     bool BeginFrame();
+    // The lander is drawn as it stands, or first moved on by one simulation step.
+    enum class LanderStep { Hold, Advance };
+    // The rest of a frame: the light colours, the angles' turn, the whole scene under the
+    // camera, and the swap.
+    void DrawFrame(const CameraPose& camera, LanderStep step);
+    // The coloured pair and the spotlight; the white pair keeps whatever it was given.
+    void SwitchOnColouredLights();
+
+  private:
     void ApplyLightColours();
     void TurnAngles();
     // Under the camera: the two spheres with their lights, the stars and the moon.
     void DrawSkyAndMoon();
+    void DrawOrbitingSphere(SceneSphere sphere, SceneLight coloured, SceneLight white,
+                            double orbit);
     // Under the camera, after the lander: the spotlight, the landing disk, the base and the domes.
     void DrawSurroundings();
 };

@@ -3,6 +3,10 @@
 namespace {
 // The four side legs stand this fraction of the depth in front of and behind the middle one.
 constexpr double kLegSpacing = 0.33;
+// Each normal slot's three body corners, in the lander's order of normals.
+const NormalCorners kNormalCorners = {
+    {0, 1, 2}, {4, 5, 6}, {0, 4, 7}, {1, 7, 6}, {2, 6, 5}, {3, 5, 4},
+};
 } // namespace
 
 Lander::Lander(double bodyWidth, double bodyHeight, double bodyDepth, double legDrop,
@@ -57,13 +61,7 @@ void Lander::BuildGeometry() {
 }
 
 void Lander::UpdateNormals() {
-    const Vec3* c = body;
-    TriangleNormal(c[0], c[1], c[2], normals[Top]);
-    TriangleNormal(c[4], c[5], c[6], normals[Bottom]);
-    TriangleNormal(c[0], c[4], c[7], normals[MinusX]);
-    TriangleNormal(c[1], c[7], c[6], normals[PlusZ]);
-    TriangleNormal(c[2], c[6], c[5], normals[PlusX]);
-    TriangleNormal(c[3], c[5], c[4], normals[MinusZ]);
+    ComputeBoxNormals(body, kNormalCorners, normals);
 }
 
 Vec3 Lander::FootCentre() const {
@@ -84,9 +82,9 @@ void Lander::UpdateCameraPoint() {
 
 void Lander::PlaceMast() {
     mast->SetPosition(BodyTopCentre());
-    mast->swivelAxis = normals[Top];
+    mast->swivelAxis = Normal(BoxFace::Top);
     head->SetPosition(mast->TopCentre());
-    head->swivelAxis = normals[Top];
+    head->swivelAxis = Normal(BoxFace::Top);
 }
 
 void Lander::Translate(const Vec3& d) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "lander/Engine.h"
+#include "scene/BoxFaces.h"
 #include "scene/OrientedBox.h"
 #include "scene/Rgba.h"
 #include "scene/Vec3.h"
@@ -37,8 +38,11 @@ class Lander {
     void TiltMast(double degrees);
     void TiltHead(double degrees);
 
-    enum Face { Top = 0, Bottom = 1, MinusX = 2, PlusZ = 3, PlusX = 4, MinusZ = 5 };
-    static constexpr double kMoonRadius = 700.0;
+    // The body's normals are kept top, bottom, -x, +z, +x, -z: up and down first, then the sides.
+    static constexpr NormalOrder kNormalOrder = {{BoxFace::Top, BoxFace::Bottom, BoxFace::MinusX,
+                                                  BoxFace::PlusZ, BoxFace::PlusX, BoxFace::MinusZ}};
+    const Vec3& Normal(BoxFace face) const { return normals[kNormalOrder.SlotOf(face)]; }
+    Vec3& Normal(BoxFace face) { return normals[kNormalOrder.SlotOf(face)]; }
 
     double mass = 1.0;
     double gravity = 0.0; // the magnitude of the moon's pull
@@ -49,13 +53,13 @@ class Lander {
     Vec3 cameraPoint; // centre of the head's top face
     Rgba colour;
     bool ignitionPending = false; // the next running step starts a new jump
-    Vec3 body[8];
-    Vec3 legs[18]; // leg k is points 3k (attachment), 3k+1 (knee), 3k+2 (foot)
+    Vec3 body[8];                 // 0-3 the top face, 4-7 the bottom face
+    Vec3 legs[18];                // leg k is points 3k (attachment), 3k+1 (knee), 3k+2 (foot)
     Vec3 position;
     Vec3 velocity; // world units per step
     Vec3 force;
     double bodyWidth, bodyHeight, bodyDepth, legDrop, legReach;
-    Vec3 normals[6];
+    Vec3 normals[kBoxFaceCount]; // in kNormalOrder
 
   private:
     void BuildGeometry();

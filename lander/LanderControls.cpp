@@ -2,8 +2,8 @@
 
 void Lander::PlaceEngine() {
     engine.SetNozzle(BodyBottomCentre());
-    engine.SetBaseDirection(normals[Bottom]);
-    engine.SetPitchAxis(normals[MinusZ]);
+    engine.SetBaseDirection(Normal(BoxFace::Bottom));
+    engine.SetPitchAxis(Normal(BoxFace::MinusZ));
 }
 
 void Lander::SwivelMast(double degrees) {

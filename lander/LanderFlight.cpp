@@ -2,6 +2,7 @@
 
 #include "scene/Angles.h"
 #include "scene/Mat3.h"
+#include "scene/World.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,7 +77,7 @@ void Lander::Update(double dt) {
 // centre again, by the whole angle in one step.
 void Lander::SelfRight() {
     Vec3 up, radial;
-    up.SetNormalized(normals[Top]);
+    up.SetNormalized(Normal(BoxFace::Top));
     radial.SetNormalized(position);
     Vec3 feet = FootCentre();
 

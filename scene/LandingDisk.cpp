@@ -1,23 +1,5 @@
 #include "scene/LandingDisk.h"
 
-#include "scene/Quadric.h"
-#include "scene/TextureLoading.h"
-
-LandingDisk::~LandingDisk() {
-    ReleaseQuadric(quadric);
-}
-
-void LandingDisk::Create(float radius, int slices, int stacks, bool textured) {
-    quadric = NewQuadric(quadric, textured);
-    this->radius = radius;
-    this->slices = slices;
-    this->stacks = stacks;
-}
-
-void LandingDisk::LoadTexture() {
-    texture = LoadMipmappedTexture(image, "LandingDisk.bmp");
-}
-
 void LandingDisk::Draw() const {
     if (!quadric)
         return;

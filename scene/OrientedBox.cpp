@@ -3,6 +3,17 @@
 #include "platform/Win32.h"
 #include "scene/Mat3.h"
 
+namespace {
+// Corners 0-3 are the bottom face and 4-7 the top one, which runs the other way round: corner 5
+// stands above corner 3 and corner 7 above corner 1.
+const NormalCorners kNormalCorners = {
+    {5, 3, 2}, {6, 2, 1}, {7, 1, 0}, {4, 0, 3}, {4, 5, 6}, {0, 1, 2},
+};
+const FaceCorners kFaces = {
+    {4, 5, 6, 7}, {4, 0, 3, 5}, {5, 3, 2, 6}, {6, 2, 1, 7}, {4, 7, 1, 0}, {0, 3, 2, 1},
+};
+} // namespace
+
 OrientedBox::OrientedBox(double height, double width, const Rgba& colour)
     : height(height), width(width), colour(colour) {}
 
@@ -25,13 +36,7 @@ void OrientedBox::SetPosition(const Vec3& base) {
 }
 
 void OrientedBox::UpdateNormals() {
-    const Vec3* c = corners;
-    TriangleNormal(c[5], c[3], c[2], normals[PlusZ]);
-    TriangleNormal(c[6], c[2], c[1], normals[PlusX]);
-    TriangleNormal(c[7], c[1], c[0], normals[MinusZ]);
-    TriangleNormal(c[4], c[0], c[3], normals[MinusX]);
-    TriangleNormal(c[4], c[5], c[6], normals[Top]);
-    TriangleNormal(c[0], c[1], c[2], normals[Bottom]);
+    ComputeBoxNormals(corners, kNormalCorners, normals);
 }
 
 void OrientedBox::RotateAbout(const Vec3& axis, const Vec3& centre, double degrees) {
@@ -70,27 +75,9 @@ void OrientedBox::Translate(const Vec3& d) {
         c += d;
 }
 
-namespace {
-void Quad(const Vec3& normal, const Vec3& a, const Vec3& b, const Vec3& c, const Vec3& d) {
-    glBegin(GL_QUADS);
-    glNormal3d(normal.x, normal.y, normal.z);
-    glVertex3d(a.x, a.y, a.z);
-    glVertex3d(b.x, b.y, b.z);
-    glVertex3d(c.x, c.y, c.z);
-    glVertex3d(d.x, d.y, d.z);
-    glEnd();
-}
-} // namespace
-
 void OrientedBox::Draw() const {
-    const Vec3* c = corners;
     glColor3fv(colour.Data());
     glPushMatrix();
-    Quad(normals[Top], c[4], c[5], c[6], c[7]);
-    Quad(normals[MinusX], c[4], c[0], c[3], c[5]);
-    Quad(normals[PlusZ], c[5], c[3], c[2], c[6]);
-    Quad(normals[PlusX], c[6], c[2], c[1], c[7]);
-    Quad(normals[MinusZ], c[4], c[7], c[1], c[0]);
-    Quad(normals[Bottom], c[0], c[3], c[2], c[1]);
+    DrawBoxFaces(corners, kFaces, normals, kNormalOrder);
     glPopMatrix();
 }

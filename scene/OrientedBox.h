@@ -3,6 +3,7 @@
 // camera head are two of these.
 #pragma once
 
+#include "scene/BoxFaces.h"
 #include "scene/Rgba.h"
 #include "scene/Vec3.h"
 
@@ -29,14 +30,17 @@ class OrientedBox {
     // Adds d to every corner.
     void Translate(const Vec3& d);
 
-    enum Face { PlusZ = 0, PlusX = 1, MinusZ = 2, MinusX = 3, Top = 4, Bottom = 5 };
+    // The normals are kept +z, +x, -z, -x, top, bottom: the sides first, in turn about +y.
+    static constexpr NormalOrder kNormalOrder = {{BoxFace::PlusZ, BoxFace::PlusX, BoxFace::MinusZ,
+                                                  BoxFace::MinusX, BoxFace::Top, BoxFace::Bottom}};
+    const Vec3& Normal(BoxFace face) const { return normals[kNormalOrder.SlotOf(face)]; }
 
     bool cornersBuilt = false;
     double height;
     double width;
     Rgba colour;
-    Vec3 normals[6];
+    Vec3 normals[kBoxFaceCount]; // in kNormalOrder
     Vec3 position;
     Vec3 swivelAxis; // the owner keeps this pointing along its own "up"
-    Vec3 corners[8];
+    Vec3 corners[8]; // 0-3 the bottom face, 4-7 the top face
 };

@@ -2,24 +2,14 @@
 // whatever lighting and colour material the window has set.
 #pragma once
 
+#include "scene/QuadricBody.h"
 #include "scene/Rgba.h"
 
-#include "platform/Win32.h"
-
-class Sphere {
+class Sphere : public QuadricBody {
   public:
     Sphere() = default;
-    ~Sphere();
-    Sphere(const Sphere&) = delete;
-    Sphere& operator=(const Sphere&) = delete;
 
-    // Needs no rendering context: a quadric is only a set of drawing options.
-    void Create(float radius, int slices, int stacks, bool textured);
     void Draw() const;
 
-    GLUquadric* quadric = nullptr;
-    float radius = 0.0f;
-    int slices = 0;
-    int stacks = 0;
     Rgba colour;
 };

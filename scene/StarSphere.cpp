@@ -1,23 +1,5 @@
 #include "scene/StarSphere.h"
 
-#include "scene/Quadric.h"
-#include "scene/TextureLoading.h"
-
-StarSphere::~StarSphere() {
-    ReleaseQuadric(quadric);
-}
-
-void StarSphere::Create(float radius, int slices, int stacks, bool textured) {
-    quadric = NewQuadric(quadric, textured);
-    this->radius = radius;
-    this->slices = slices;
-    this->stacks = stacks;
-}
-
-void StarSphere::LoadTexture() {
-    texture = LoadMipmappedTexture(image, "StarSphere.bmp");
-}
-
 void StarSphere::Draw() const {
     if (!quadric)
         return;

@@ -1,29 +1,14 @@
-// The star background: a huge textured sphere seen from inside. Its texture belongs to one
-// rendering context, so every window keeps its own star sphere.
+// The star background: a huge sphere seen from inside, wearing "StarSphere.bmp". Its texture
+// belongs to one rendering context, so every window keeps its own star sphere; without its
+// picture it draws white.
 #pragma once
 
-#include "framework/Image.h"
+#include "scene/TexturedBody.h"
 
-#include "platform/Win32.h"
-
-class StarSphere {
+class StarSphere : public TexturedBody {
   public:
-    StarSphere() = default;
-    ~StarSphere();
-    StarSphere(const StarSphere&) = delete;
-    StarSphere& operator=(const StarSphere&) = delete;
+    StarSphere() : TexturedBody("StarSphere.bmp") {}
 
-    void Create(float radius, int slices, int stacks, bool textured);
-    // Loads "StarSphere.bmp" into a new mipmapped texture of the current context and leaves it
-    // bound. An unreadable picture leaves the texture empty, and the sphere then draws white.
-    void LoadTexture();
     // Leaves lighting and face culling on and texturing off, whatever they were before.
     void Draw() const;
-
-    GLUquadric* quadric = nullptr;
-    float radius = 0.0f;
-    int slices = 0;
-    int stacks = 0;
-    Image image;
-    GLuint texture = 0;
 };

@@ -1,16 +1,12 @@
 #include "terrain/BaseBox.h"
 
 #include "platform/Win32.h"
+#include "scene/BoxFaces.h"
 
 namespace {
-struct Face {
-    double normal[3];
-    int corners[4];
-};
-// Counter-clockwise from outside.
-const Face faces[6] = {
-    {{0, 1, 0}, {0, 1, 2, 3}}, {{-1, 0, 0}, {0, 4, 7, 1}}, {{0, 0, 1}, {1, 7, 6, 2}},
-    {{1, 0, 0}, {2, 6, 5, 3}}, {{0, 0, -1}, {3, 5, 4, 0}}, {{0, -1, 0}, {4, 5, 6, 7}},
+// The box never turns, so its normals are the axes, kept in drawing order.
+const Vec3 kNormals[kBoxFaceCount] = {
+    Vec3(0, 1, 0), Vec3(-1, 0, 0), Vec3(0, 0, 1), Vec3(1, 0, 0), Vec3(0, 0, -1), Vec3(0, -1, 0),
 };
 } // namespace
 
@@ -36,11 +32,5 @@ void BaseBox::ComputeCorners() {
 void BaseBox::Draw() {
     glColor4fv(colour.Data());
     glTranslated(position.x, position.y, position.z);
-    for (const Face& face : faces) {
-        glBegin(GL_QUADS);
-        glNormal3dv(face.normal);
-        for (int i : face.corners)
-            glVertex3dv(corners[i].Data());
-        glEnd();
-    }
+    DrawBoxFaces(corners, kTopFirstFaces, kNormals, kDrawingOrder);
 }

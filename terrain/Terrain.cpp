@@ -3,11 +3,11 @@
 #include "platform/Win32.h"
 #include "terrain/ColourRamp.h"
 #include "terrain/DrawTree.h"
+#include "terrain/TreeGrowth.h"
 #include "terrain/TriTree.h"
 
 namespace {
-// Construction splits down to level 4; refinement allows one level more near the point.
-const int buildDepthLimit = 5;
+// Refinement splits one level deeper near the point than construction, which stops at level 4.
 const int detailDepthLimit = 6;
 // Reach of the refinement in radii: a node of level L is refined while the point is closer
 // than reach / (L + 1) to its centroid.
@@ -17,21 +17,11 @@ const double reachFactor = 5.0;
 Terrain::Terrain(double radius)
     : colour(Rgba::FromBytes(226, 180, 88)), drawMode(Smooth), heightColours(new ColourRamp()),
       radius(radius), seed(radius, false) {
-    for (int i = 0; i < rootCount; ++i)
-        roots[i] = seed.MakeTree(i, false);
-    for (TriTree* tree : roots) {
-        tree->root->rough = true;
-        tree->root->SubdivideToDepth(0, true, radius, heightColours, buildDepthLimit);
-    }
-    for (TriTree* tree : roots)
-        tree->root->RegisterCorners();
+    GrowTrees(seed, roots, rootCount, true, false, radius, heightColours);
 }
 
 Terrain::~Terrain() {
-    for (TriTree*& tree : roots) {
-        delete tree;
-        tree = nullptr;
-    }
+    DeleteTrees(roots, rootCount);
     // The roots do not own the seed's edges.
     seed.ReleaseUnusedEdges();
     delete heightColours;

@@ -150,7 +150,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
     w->title = title ? title : "";
     w->style = style & ~static_cast<DWORD>(WS_VISIBLE);
     w->exStyle = exStyle;
-    // Default placement cascades a little, as Windows does.
+    // Default placement cascades a little, as Windows does. As on Windows, only x and width are
+    // tested for CW_USEDEFAULT: y and height follow what those two tests decide.
     int defaults = static_cast<int>(s.windows.size() % 8) * 26;
     w->x = x == CW_USEDEFAULT ? 40 + defaults : x;
     w->y = x == CW_USEDEFAULT ? 40 + defaults : y;

@@ -3,24 +3,11 @@
 
 #include "game/LanderApp.h"
 #include "lander/Lander.h"
+#include "tests/lander/LanderTesting.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-inline void ExpectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-9) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
-
-// A lander standing where the game puts its own, to replay operations on.
-inline std::unique_ptr<Lander> StartingLander() {
-    auto lander = std::make_unique<Lander>(20.0, 5.0, 20.0, 20.0, 5.0);
-    lander->Place(0.0, 730.0, 0.0);
-    lander->gravity = 1.6;
-    return lander;
-}
 
 // The mast and head of two landers are in the same place.
 inline void ExpectSameMast(const Lander& actual, const Lander& expected) {

@@ -36,8 +36,8 @@ TEST_F(CamWindow, RidingCameraFollowsTheMast) {
     TheLander().TiltMast(30);
     CameraPose pose = Cam().View();
     ExpectNear(pose.eye, TheLander().cameraPoint);
-    ExpectNear(pose.target, TheLander().cameraPoint + TheLander().head->normals[4]);
-    ExpectNear(pose.up, TheLander().head->normals[3]);
+    ExpectNear(pose.target, TheLander().cameraPoint + TheLander().head->Normal(BoxFace::Top));
+    ExpectNear(pose.up, TheLander().head->Normal(BoxFace::MinusX));
 }
 
 TEST_F(CamWindow, SpaceSwitchesToTheTopViewWithItsTitleAndSize) {
@@ -83,25 +83,25 @@ TEST_F(CamWindow, MainViewKeysDoNothingHere) {
         Tap(Cam(), key);
     EXPECT_EQ(TheLander().engine.pitch, 0);
     EXPECT_EQ(TheLander().engine.power, 5);
-    ExpectSameMast(TheLander(), *StartingLander());
+    ExpectSameMast(TheLander(), *GameLander());
     EXPECT_EQ(Cam().topViewDistance, 200);
 }
 
 TEST_F(CamMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {
     Cam().OnMouseButton(0, true);
     Cam().OnMouseMove(40, 60);
-    ExpectSameMast(TheLander(), *StartingLander());
+    ExpectSameMast(TheLander(), *GameLander());
     EXPECT_EQ(Cam().lastX, 40);
     EXPECT_EQ(Cam().lastY, 60);
     Cam().OnMouseButton(0, false);
     Cam().OnMouseMove(90, 90);
-    ExpectSameMast(TheLander(), *StartingLander());
+    ExpectSameMast(TheLander(), *GameLander());
 }
 
 TEST_F(CamMouse, LeftDragSwivelsAndTiltsTheMast) {
     StartDrag(100, 100, true, false);
     Cam().OnMouseMove(105, 100); // dx 2: 6 degrees
-    auto expected = StartingLander();
+    auto expected = GameLander();
     expected->SwivelMast(6);
     expected->TiltMast(0);
     ExpectSameMast(TheLander(), *expected);
@@ -114,7 +114,7 @@ TEST_F(CamMouse, LeftDragSwivelsAndTiltsTheMast) {
 TEST_F(CamMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
     StartDrag(0, 0, false, true);
     Cam().OnMouseMove(4, 6);
-    auto expected = StartingLander();
+    auto expected = GameLander();
     expected->SwivelMast(6);
     expected->TiltHead(9);
     ExpectSameMast(TheLander(), *expected);
@@ -123,7 +123,7 @@ TEST_F(CamMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
 TEST_F(CamMouse, WithBothButtonsTheLeftButtonsTiltWins) {
     StartDrag(0, 0, true, true);
     Cam().OnMouseMove(-5, 4);
-    auto expected = StartingLander();
+    auto expected = GameLander();
     expected->SwivelMast(-6);
     expected->TiltMast(6);
     ExpectSameMast(TheLander(), *expected);
@@ -132,7 +132,7 @@ TEST_F(CamMouse, WithBothButtonsTheLeftButtonsTiltWins) {
 TEST_F(CamMouse, MovesWithoutButtonsLeaveTheMast) {
     Cam().OnMouseMove(10, 10);
     Cam().OnMouseMove(200, 300);
-    ExpectSameMast(TheLander(), *StartingLander());
+    ExpectSameMast(TheLander(), *GameLander());
 }
 
 TEST_F(CamMouse, DragsDoNotTouchTheMainViewsState) {

@@ -137,7 +137,7 @@ TEST_F(MainViewKeys, MastKeysTurnMastAndHead) {
         {VK_RIGHT, [](Lander& l) { l.SwivelMast(+3); }},
         {VK_DOWN, [](Lander& l) { l.TiltMast(-3); }},
     };
-    auto expected = StartingLander();
+    auto expected = GameLander();
     for (const MastKey& k : keys) {
         SCOPED_TRACE(k.key);
         Tap(View(), k.key);

@@ -171,7 +171,7 @@ TEST(LanderTouchdown, LeanedJumpWithYawLandsUprightAndStops) {
     Vec3 radial;
     radial.SetNormalized(lander->position);
     Vec3 up;
-    up.SetNormalized(lander->normals[Lander::Top]);
+    up.SetNormalized(lander->Normal(BoxFace::Top));
     EXPECT_TRUE(up.IsWithin(radial, 0.01));
     // It went somewhere: towards +x and +z.
     EXPECT_GT(lander->position.x, 10.0);
@@ -186,9 +186,9 @@ TEST(LanderTouchdown, LeanedJumpWithYawLandsUprightAndStops) {
     ExpectNear(lander->mast->BaseCentre(), (lander->body[0] + lander->body[2]) / 2, 1e-9);
     ExpectNear(lander->head->BaseCentre(), lander->mast->TopCentre(), 1e-9);
     EXPECT_EQ(lander->cameraPoint, lander->head->TopCentre());
-    EXPECT_EQ(lander->engine.baseDirection, lander->normals[Lander::Bottom]);
-    EXPECT_EQ(lander->engine.pitchAxis, lander->normals[Lander::MinusZ]);
-    EXPECT_EQ(lander->mast->swivelAxis, lander->normals[Lander::Top]);
+    EXPECT_EQ(lander->engine.baseDirection, lander->Normal(BoxFace::Bottom));
+    EXPECT_EQ(lander->engine.pitchAxis, lander->Normal(BoxFace::MinusZ));
+    EXPECT_EQ(lander->mast->swivelAxis, lander->Normal(BoxFace::Top));
 
     // Standing again, armed by the next launch.
     Vec3 rest = lander->position;
@@ -225,7 +225,7 @@ TEST(LanderFlight, SelfRightingFollowsTheVerticalEveryStep) {
     lander->Launch();
     for (int i = 0; i < 10 && lander->running; ++i) {
         lander->Update(kStep);
-        EXPECT_LT(Angle(lander->normals[Lander::Top], lander->position), 0.01) << i;
+        EXPECT_LT(Angle(lander->Normal(BoxFace::Top), lander->position), 0.01) << i;
     }
 }
 
@@ -235,7 +235,7 @@ TEST(LanderFlight, SmallTiltIsLeftAlone) {
     lander->Launch();
     lander->Update(kStep);
     // Lean the up normal by less than the tolerance: the body is not turned.
-    lander->normals[Lander::Top] = Vec3(0.005, 1, 0);
+    lander->Normal(BoxFace::Top) = Vec3(0.005, 1, 0);
     Vec3 corner = lander->body[0];
     lander->Update(kStep);
     EXPECT_EQ(lander->body[0], corner + lander->velocity);
@@ -254,7 +254,7 @@ TEST(LanderFlight, UpsideDownLanderIsTurnedUpright) {
         ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
     Vec3 radial;
     radial.SetNormalized(lander->position);
-    EXPECT_LT(Angle(lander->normals[Lander::Top], radial), 1e-3);
+    EXPECT_LT(Angle(lander->Normal(BoxFace::Top), radial), 1e-3);
     EXPECT_NEAR((lander->body[0] - lander->body[6]).Length(), std::sqrt(20 * 20 + 5 * 5 + 20 * 20),
                 1e-9);
     EXPECT_NEAR((lander->mast->TopCentre() - lander->mast->BaseCentre()).Length(), 40.0, 1e-9);
@@ -281,7 +281,7 @@ TEST(LanderFlight, CosineRoundedPastMinusOneGivesNoNaN) {
     lander->running = true;
     lander->ignitionPending = false;
     lander->velocity = Vec3();
-    lander->normals[Lander::Top] = -place;
+    lander->Normal(BoxFace::Top) = -place;
     lander->Update(kStep);
     for (const Vec3& p : lander->body)
         ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));

@@ -6,16 +6,28 @@ TEST(LanderPlacement, StandsTenUnitsAboveTheMoon) {
     auto lander = GameLander();
     EXPECT_EQ(lander->FootCentre(), Vec3(0, 710, 0));
     EXPECT_EQ(lander->cameraPoint, Vec3(0, 797.5, 0));
-    EXPECT_EQ(lander->normals[Lander::Top], Vec3(0, 1, 0));
-    EXPECT_EQ(lander->normals[Lander::Bottom], Vec3(0, -1, 0));
-    EXPECT_EQ(lander->normals[Lander::MinusX], Vec3(-1, 0, 0));
-    EXPECT_EQ(lander->normals[Lander::PlusZ], Vec3(0, 0, 1));
-    EXPECT_EQ(lander->normals[Lander::PlusX], Vec3(1, 0, 0));
-    EXPECT_EQ(lander->normals[Lander::MinusZ], Vec3(0, 0, -1));
+    EXPECT_EQ(lander->Normal(BoxFace::Top), Vec3(0, 1, 0));
+    EXPECT_EQ(lander->Normal(BoxFace::Bottom), Vec3(0, -1, 0));
+    EXPECT_EQ(lander->Normal(BoxFace::MinusX), Vec3(-1, 0, 0));
+    EXPECT_EQ(lander->Normal(BoxFace::PlusZ), Vec3(0, 0, 1));
+    EXPECT_EQ(lander->Normal(BoxFace::PlusX), Vec3(1, 0, 0));
+    EXPECT_EQ(lander->Normal(BoxFace::MinusZ), Vec3(0, 0, -1));
     EXPECT_EQ(lander->velocity, Vec3(0, 5, 0));
     EXPECT_EQ(lander->mass, 1.0);
     EXPECT_FALSE(lander->running);
     EXPECT_TRUE(lander->ignitionPending);
+}
+
+TEST(LanderPlacement, KeepsTheNormalsTopAndBottomFirst) {
+    // Top, bottom, -x, +z, +x, -z: the cameras read normals 0 (up) and 2 (towards the main
+    // view's camera).
+    auto lander = GameLander();
+    EXPECT_EQ(lander->normals[0], Vec3(0, 1, 0));
+    EXPECT_EQ(lander->normals[1], Vec3(0, -1, 0));
+    EXPECT_EQ(lander->normals[2], Vec3(-1, 0, 0));
+    EXPECT_EQ(lander->normals[3], Vec3(0, 0, 1));
+    EXPECT_EQ(lander->normals[4], Vec3(1, 0, 0));
+    EXPECT_EQ(lander->normals[5], Vec3(0, 0, -1));
 }
 
 TEST(LanderPlacement, BuildsBodyAndLegsFromTheCentre) {

@@ -1,4 +1,4 @@
-// Shared helpers for the lander tests.
+// Shared helpers for the lander tests and the game tests.
 #pragma once
 
 #include "lander/Lander.h"
@@ -10,7 +10,7 @@
 // The step the main view uses: a single-precision 0.2.
 constexpr double kStep = 0.2f;
 
-// The lander as the game sets it up.
+// A lander standing where the game puts its own, as the game sets it up.
 inline std::unique_ptr<Lander> GameLander() {
     auto lander = std::make_unique<Lander>(20, 5, 20, 20, 5);
     lander->Place(0, 730, 0);

@@ -27,7 +27,7 @@ TEST(MastControl, SwivelTurnsAboutTheLandersUpAxis) {
     auto lander = GameLander();
     lander->SwivelMast(90);
     ExpectNear(lander->cameraPoint, Vec3(0, 797.5, 0), 1e-9);
-    ExpectNear(lander->head->normals[OrientedBox::PlusX], Vec3(0, 0, -1), 1e-3);
+    ExpectNear(lander->head->Normal(BoxFace::PlusX), Vec3(0, 0, -1), 1e-3);
 }
 
 TEST(MastControl, TiltCarriesTheHeadOnTopOfTheMast) {

@@ -1,5 +1,5 @@
-#include "Feedback.h"
 #include "scene/OrientedBox.h"
+#include "tests/scene/Feedback.h"
 #include "tests/support/TestContext.h"
 
 #include <gtest/gtest.h>

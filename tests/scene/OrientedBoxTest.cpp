@@ -24,13 +24,24 @@ TEST(OrientedBoxPlacement, FirstPlacementBuildsTheCornersAndNormals) {
     EXPECT_EQ(box.corners[7], Vec3(1, 40, -1));
     EXPECT_EQ(box.BaseCentre(), Vec3(0, 0, 0));
     EXPECT_EQ(box.TopCentre(), Vec3(0, 40, 0));
-    EXPECT_EQ(box.normals[OrientedBox::Top], Vec3(0, 1, 0));
-    EXPECT_EQ(box.normals[OrientedBox::PlusZ], Vec3(0, 0, 1));
-    EXPECT_EQ(box.normals[OrientedBox::PlusX], Vec3(1, 0, 0));
-    EXPECT_EQ(box.normals[OrientedBox::MinusZ], Vec3(0, 0, -1));
-    EXPECT_EQ(box.normals[OrientedBox::MinusX], Vec3(-1, 0, 0));
-    EXPECT_EQ(box.normals[OrientedBox::Bottom], Vec3(0, -1, 0));
+    EXPECT_EQ(box.Normal(BoxFace::Top), Vec3(0, 1, 0));
+    EXPECT_EQ(box.Normal(BoxFace::PlusZ), Vec3(0, 0, 1));
+    EXPECT_EQ(box.Normal(BoxFace::PlusX), Vec3(1, 0, 0));
+    EXPECT_EQ(box.Normal(BoxFace::MinusZ), Vec3(0, 0, -1));
+    EXPECT_EQ(box.Normal(BoxFace::MinusX), Vec3(-1, 0, 0));
+    EXPECT_EQ(box.Normal(BoxFace::Bottom), Vec3(0, -1, 0));
     EXPECT_EQ(box.SideAxis(), Vec3(0, 0, -1));
+}
+
+TEST(OrientedBoxPlacement, KeepsTheNormalsSidesFirst) {
+    // +z, +x, -z, -x, top, bottom: the lander camera's view is normal 4 and its up normal 3.
+    OrientedBox box = MastAt(Vec3(0, 0, 0));
+    EXPECT_EQ(box.normals[0], Vec3(0, 0, 1));
+    EXPECT_EQ(box.normals[1], Vec3(1, 0, 0));
+    EXPECT_EQ(box.normals[2], Vec3(0, 0, -1));
+    EXPECT_EQ(box.normals[3], Vec3(-1, 0, 0));
+    EXPECT_EQ(box.normals[4], Vec3(0, 1, 0));
+    EXPECT_EQ(box.normals[5], Vec3(0, -1, 0));
 }
 
 TEST(OrientedBoxPlacement, LaterPlacementOnlyRecordsThePoint) {
@@ -41,7 +52,7 @@ TEST(OrientedBoxPlacement, LaterPlacementOnlyRecordsThePoint) {
     EXPECT_EQ(box.position, Vec3(50, 60, 70));
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(box.corners[i], before[i]);
-    EXPECT_EQ(box.normals[OrientedBox::Top], Vec3(0, 1, 0));
+    EXPECT_EQ(box.Normal(BoxFace::Top), Vec3(0, 1, 0));
 }
 
 TEST(OrientedBoxRotation, ShortAxisCollapsesCornersOntoTheCentre) {
@@ -72,7 +83,7 @@ TEST(OrientedBoxRotation, TiltLeansTheTopAboutTheBottomEdgeAxis) {
     // Side axis (0, 0, -1): a positive turn carries +y towards +x.
     ExpectNear(box.TopCentre(), Vec3(40, 0, 0), 0.02);
     ExpectNear(box.BaseCentre(), Vec3(0, 0, 0), 1e-12);
-    ExpectNear(box.normals[OrientedBox::Top], Vec3(1, 0, 0), 1e-3);
+    ExpectNear(box.Normal(BoxFace::Top), Vec3(1, 0, 0), 1e-3);
 }
 
 TEST(OrientedBoxRotation, SwivelTurnsAboutTheStoredAxisThroughTheBase) {
@@ -86,6 +97,6 @@ TEST(OrientedBoxRotation, SwivelTurnsAboutTheStoredAxisThroughTheBase) {
     turned.swivelAxis = Vec3(0, 1, 0);
     turned.Swivel(90);
     ExpectNear(turned.TopCentre(), Vec3(1, 42, 3), 1e-12);
-    ExpectNear(turned.normals[OrientedBox::PlusX], Vec3(0, 0, -1), 1e-3);
+    ExpectNear(turned.Normal(BoxFace::PlusX), Vec3(0, 0, -1), 1e-3);
     EXPECT_EQ(turned.position, Vec3(1, 2, 3));
 }

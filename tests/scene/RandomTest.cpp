@@ -3,17 +3,21 @@
 #include <gtest/gtest.h>
 
 TEST(RandomSequence, MatchesTheLinearCongruentialRecurrence) {
+    // The well-known first values of this generator from seeds 0 and 1.
     SeedRandom(0);
     EXPECT_EQ(NextRandom(), 38);
     EXPECT_EQ(NextRandom(), 7719);
     EXPECT_EQ(NextRandom(), 21238);
+    SeedRandom(1);
+    for (int expected : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358})
+        EXPECT_EQ(NextRandom(), expected);
 }
 
 TEST(RandomSequence, StaysInFifteenBitsAndWrapsTheState) {
-    // A seed near 2^32 makes the first step wrap; the result keeps only bits 16 to 30.
+    // From 2^32 - 1 the first step wraps: the state becomes -214013 + 2531011 = 2316998, and
+    // bits 16 to 30 of that are 35.
     SeedRandom(0xFFFFFFFFu);
-    std::uint32_t state = 0xFFFFFFFFu * 214013u + 2531011u;
-    EXPECT_EQ(NextRandom(), static_cast<int>((state >> 16) & 0x7FFF));
+    EXPECT_EQ(NextRandom(), 35);
     int highest = 0;
     for (int i = 0; i < 100000; ++i) {
         int v = NextRandom();

@@ -3,8 +3,8 @@
 #include "terrain/TriEdge.h"
 #include "terrain/TriTree.h"
 #include "terrain/TriVertex.h"
+#include "tests/scene/Feedback.h"
 #include "tests/support/TestContext.h"
-#include "tests/terrain/Feedback.h"
 #include "tests/terrain/MeshCensus.h"
 
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "platform/Win32.h"
 #include "terrain/ColourRamp.h"
 #include "terrain/Terrain.h"
+#include "tests/scene/Feedback.h"
 #include "tests/support/TestContext.h"
-#include "tests/terrain/Feedback.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -24,7 +24,7 @@ TEST_F(MoonDrawTest, TheMoonDrawsEveryLeafInItsBaseColour) {
     Terrain moon(700);
     glColor4f(0, 0, 0, 0.5f);
     std::vector<FedPrimitive> fed = Feedback([&] { moon.Draw(); });
-    EXPECT_EQ(CountKind(fed, FedPrimitive::Polygon), 2048);
+    EXPECT_EQ(CountKind(fed, FedPrimitive::Polygon), 2048u);
     ASSERT_FALSE(fed.empty());
     EXPECT_EQ(fed[0].vertices[0].r, moon.colour.r);
     EXPECT_EQ(fed[0].vertices[0].b, moon.colour.b);

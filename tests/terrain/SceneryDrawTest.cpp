@@ -1,8 +1,8 @@
 #include "platform/Win32.h"
 #include "terrain/BaseBox.h"
 #include "terrain/Dome.h"
+#include "tests/scene/Feedback.h"
 #include "tests/support/TestContext.h"
-#include "tests/terrain/Feedback.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -51,7 +51,7 @@ TEST_F(SceneryDrawTest, ADomeDrawsItsLeavesSmoothInItsTranslucentColour) {
     Dome dome(35, domeBlue);
     LookAtCube(40);
     std::vector<FedPrimitive> fed = Feedback([&] { dome.Draw(); });
-    EXPECT_EQ(CountKind(fed, FedPrimitive::Polygon), 1024);
+    EXPECT_EQ(CountKind(fed, FedPrimitive::Polygon), 1024u);
     ASSERT_FALSE(fed.empty());
     EXPECT_EQ(fed[0].vertices[0].g, domeBlue.g);
     EXPECT_EQ(fed[0].vertices[0].a, domeBlue.a);
