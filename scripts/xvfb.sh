@@ -3,7 +3,7 @@
 # Fails, saying why, when the server does not come up.
 xvfb_pid=""
 
-# Starts an Xvfb with the given arguments on a display number it picks itself, and prints the
+# Starts an Xvfb with the given arguments (local connections only) on a display number it picks itself, and prints the
 # number once the server accepts connections. The server picks the number by taking its lock,
 # so two scripts starting at once never share a display (probing for a free number first
 # would let a script take another's server for its own). Sets xvfb_pid.
@@ -11,7 +11,9 @@ launch_xvfb() { # Xvfb-arguments...
     local number log
     number=$(mktemp)
     log=$(mktemp)
-    Xvfb -displayfd 3 "$@" 3>"$number" >"$log" 2>&1 &
+    # -noreset: by default the server resets whenever its last client leaves, and a test that
+    # connects during the reset is refused. Between two tests there is often no client at all.
+    Xvfb -displayfd 3 -noreset -nolisten tcp "$@" 3>"$number" >"$log" 2>&1 &
     xvfb_pid=$!
     # A loaded machine may take a while to start it: up to a minute.
     for _ in $(seq 600); do
@@ -39,7 +41,7 @@ start_xvfb() {
     [ -n "${DISPLAY:-}" ] && return 0
     local n
     # Not in a command substitution: xvfb_pid must be set in this shell.
-    launch_xvfb -screen 0 1280x1024x24 -nolisten tcp >"${TMPDIR:-/tmp}/xvfb-display.$$" || return 1
+    launch_xvfb -screen 0 1280x1024x24 >"${TMPDIR:-/tmp}/xvfb-display.$$" || return 1
     n=$(cat "${TMPDIR:-/tmp}/xvfb-display.$$")
     rm -f "${TMPDIR:-/tmp}/xvfb-display.$$"
     export DISPLAY=":$n"
