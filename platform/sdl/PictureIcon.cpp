@@ -41,7 +41,8 @@ SDL_Surface* DecodeBitmap(const std::uint8_t* data, size_t size) {
     if (headerBytes < 40 || compression != 0 || !PictureSizeAllowed(width, height) ||
         (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32))
         return nullptr;
-    const long long colours = bits > 8 ? 0 : used != 0 ? used : 1 << bits;
+    // Deeper images may carry a table too, which they do not use.
+    const long long colours = used != 0 ? used : bits <= 8 ? 1 << bits : 0;
     if (colours > 256)
         return nullptr;
     const long long colourRow = RowBytes(width, bits), maskRow = RowBytes(width, 1);

@@ -58,7 +58,8 @@ SDL_Surface* DecodeJpeg(const std::uint8_t* data, size_t size) {
     errors.manager.output_message = Quiet;
     jpeg_progress_mgr progress{};
     progress.progress_monitor = LimitScans;
-    // Only `surface` is written between setjmp and a longjmp back, hence volatile.
+    // Of the locals changed after setjmp, only `surface` is needed after a longjmp back, hence
+    // volatile; `info` is only handed to libjpeg, which keeps its state there.
     SDL_Surface* volatile surface = nullptr;
     if (setjmp(errors.escape)) {
         jpeg_destroy_decompress(&info);

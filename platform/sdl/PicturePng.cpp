@@ -32,8 +32,8 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
 
 void Ignore(png_structp, png_const_charp) {}
 
-// Every kind of PNG comes out as 8-bit RGBA; gamma and colour chunks are not applied. Only
-// `surface` is written between setjmp and a longjmp back, hence volatile.
+// Every kind of PNG comes out as 8-bit RGBA; gamma and colour chunks are not applied. Of the
+// locals only `surface` is needed after a longjmp back, hence volatile.
 SDL_Surface* Read(png_structp png, png_infop info) {
     SDL_Surface* volatile surface = nullptr;
     if (setjmp(png_jmpbuf(png))) {

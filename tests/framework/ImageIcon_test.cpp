@@ -39,6 +39,12 @@ TEST_F(ReadIcon, EveryDepthDrawsOnWhiteWhereTheMaskHides) {
          {255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0},
          join(red, green),
          join(blue, white)},
+        // A table the image does not use still comes before its rows.
+        {24,
+         Bytes(palette.begin(), palette.begin() + 8),
+         {255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0},
+         join(red, green),
+         join(blue, white)},
         // No pixel has any alpha, so the mask decides.
         {32,
          {},
@@ -52,8 +58,10 @@ TEST_F(ReadIcon, EveryDepthDrawsOnWhiteWhereTheMaskHides) {
         ASSERT_TRUE(image.extra->ReadOlePicture("pic.ico")) << c.bits;
         ASSERT_EQ(image.Width(), 2);
         ASSERT_EQ(image.Height(), 2);
-        EXPECT_EQ(RowBytes(image, 1), c.top) << c.bits << " bits";
-        EXPECT_EQ(RowBytes(image, 0), c.bottom) << c.bits << " bits";
+        EXPECT_EQ(RowBytes(image, 1), c.top)
+            << c.bits << " bits, table of " << c.palette.size() / 4;
+        EXPECT_EQ(RowBytes(image, 0), c.bottom)
+            << c.bits << " bits, table of " << c.palette.size() / 4;
     }
 }
 
