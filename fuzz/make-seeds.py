@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Writes a small seed corpus of our own pictures for the fuzz targets.
+"""Writes a seed corpus of our own pictures for the fuzz targets: every variant of BMP and TGA
+the readers take, PNG, JPEG, GIF, icons and cursors for the whole chain, a cut and a damaged
+copy of each, and the damaged files kept in tests/data. JPEG files are made with ImageMagick.
 
 Usage: make-seeds.py OUTPUT_FOLDER  (creates bmp/, tga/ and load/ inside it)
 """
 import os
+import random
 import shutil
 import struct
 import subprocess
@@ -11,15 +14,8 @@ import sys
 import tempfile
 import zlib
 
-
-def bmp(width, height, bits, rows, palette=b"", compression=0, top_down=False, masks=b""):
-    """A BMP file from already padded pixel rows (bottom row first unless top_down)."""
-    data = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, -height if top_down else height, 1, bits,
-                       compression, len(data), 2835, 2835, len(palette) // 4, 0)
-    offset = 14 + len(info) + len(masks) + len(palette)
-    head = b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset)
-    return head + info + masks + palette + data
+HERE = os.path.dirname(os.path.abspath(__file__))
+REGRESSIONS = os.path.join(HERE, "..", "tests", "data")
 
 
 def pad(row):
@@ -30,68 +26,291 @@ def pixel(x, y):
     return bytes(((x * 40) & 255, (y * 60) & 255, ((x + y) * 25) & 255))
 
 
+# BMP ------------------------------------------------------------------------------------------
+
+def info_header(size, width, height, bits, compression, image_size, colours, masks):
+    """A bitmap information header of 12 (OS/2), 40, 108 (V4) or 124 (V5) bytes."""
+    if size == 12:
+        return struct.pack("<IHHHH", 12, width, height & 0xFFFF, 1, bits)
+    header = struct.pack("<IiiHHIIiiII", size, width, height, 1, bits, compression, image_size,
+                         2835, 2835, colours, 0)
+    if size >= 108:
+        header += struct.pack("<4I", *masks) + struct.pack("<I", 0x73524742) + bytes(48)
+    if size == 124:
+        header += struct.pack("<4I", 4, 0, 0, 0)
+    return header
+
+
+def bmp(width, height, bits, rows, palette=b"", compression=0, top_down=False, masks=(),
+        header=40, colours=None):
+    """A BMP file from already padded pixel rows (bottom row first unless top_down). Masks go
+    into a V4/V5 header, or after a 40-byte one."""
+    data = b"".join(rows)
+    entry = 3 if header == 12 else 4
+    count = len(palette) // entry if colours is None else colours
+    info = info_header(header, width, -height if top_down else height, bits, compression,
+                       len(data), count, tuple(masks) + (0,) * (4 - len(masks)))
+    trailing = struct.pack("<%dI" % len(masks), *masks) if header == 40 else b""
+    offset = 14 + len(info) + len(trailing) + len(palette)
+    head = b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset)
+    return head + info + trailing + palette + data
+
+
+def packed_rows(width, height, bits, index):
+    """Rows of palette indexes packed at 1, 4 or 8 bits, padded."""
+    return [pad(scanline(width, bits, [index(x, y) for x in range(width)]))
+            for y in range(height)]
+
+
 def bmps():
     w, h = 5, 3
     rows24 = [pad(b"".join(pixel(x, y) for x in range(w))) for y in range(h)]
     grey = b"".join(bytes((i, i, i, 0)) for i in range(256))
-    colour = b"".join(bytes((i, 255 - i, (i * 7) & 255, 0)) for i in range(16))
-    rows8 = [pad(bytes((x * 3 + y) % 16 for x in range(w))) for y in range(h)]
-    rle8 = b"\x03\x01\x02\x05\x00\x00" + b"\x05\x02\x00\x00" + b"\x02\x07\x03\x09\x00\x01"
+    colour = b"".join(bytes((i * 16, 255 - i * 16, (i * 7) & 255, 0)) for i in range(16))
+    two = b"\x10\x20\x30\x00\xf0\xe0\xd0\x00"
+    rows8 = packed_rows(w, h, 8, lambda x, y: (x * 3 + y) % 16)
+    rows4 = packed_rows(w, h, 4, lambda x, y: (x + 2 * y) % 16)
+    rows1 = packed_rows(w, h, 1, lambda x, y: (x + y) % 2)
+    # Runs, an absolute run, a delta, the ends of lines and of the picture.
+    rle8 = (b"\x03\x01\x02\x05\x00\x00" + b"\x00\x03\x07\x08\x09\x00\x02\x04\x00\x00"
+            + b"\x00\x02\x01\x00\x01\x06\x00\x01")
+    rle4 = (b"\x03\x12\x02\x34\x00\x00" + b"\x00\x05\x12\x34\x50\x00\x00\x00"
+            + b"\x02\xab\x00\x02\x01\x00\x00\x01")
     rows16 = [pad(b"".join(struct.pack("<H", (x * 5 << 10) | (y * 9 << 5) | 17)
                            for x in range(w))) for y in range(h)]
-    rows32 = [b"".join(pixel(x, y) + b"\x80" for x in range(w)) for y in range(h)]
+    rows565 = [pad(b"".join(struct.pack("<H", (x * 6 << 11) | (y * 20 << 5) | 9)
+                            for x in range(w))) for y in range(h)]
+    rows32 = [b"".join(pixel(x, y) + bytes((x * 60,)) for x in range(w)) for y in range(h)]
+    core_palette = b"".join(bytes((i * 16, 255 - i * 16, i)) for i in range(16))
     return {
         "24.bmp": bmp(w, h, 24, rows24),
         "24-top-down.bmp": bmp(w, h, 24, rows24[::-1], top_down=True),
+        "24-no-size.bmp": bmp(w, h, 24, rows24)[:34] + bytes(4) + bmp(w, h, 24, rows24)[38:],
+        "24-v5.bmp": bmp(w, h, 24, rows24, header=124),
+        "24-os2.bmp": bmp(w, h, 24, rows24, header=12),
         "8-grey.bmp": bmp(w, h, 8, rows8, grey),
         "8-colour.bmp": bmp(w, h, 8, rows8, colour),
+        "8-all-colours.bmp": bmp(w, h, 8, rows8, grey, colours=0),
+        "8-v4.bmp": bmp(w, h, 8, rows8, colour, header=108),
+        "8-top-down.bmp": bmp(w, h, 8, rows8[::-1], colour, top_down=True),
+        "8-os2.bmp": bmp(w, h, 8, rows8, core_palette, header=12),
+        "4.bmp": bmp(w, h, 4, rows4, colour),
+        "1.bmp": bmp(w, h, 1, rows1, two),
         "8-rle.bmp": bmp(w, h, 8, [rle8], colour, compression=1),
+        "4-rle.bmp": bmp(w, h, 4, [rle4], colour, compression=2),
         "16.bmp": bmp(w, h, 16, rows16),
+        "16-565.bmp": bmp(w, h, 16, rows565, compression=3, masks=(0xF800, 0x07E0, 0x001F)),
         "32.bmp": bmp(w, h, 32, rows32),
+        "32-fields.bmp": bmp(w, h, 32, rows32, compression=3,
+                             masks=(0xFF0000, 0xFF00, 0xFF)),
+        "32-alpha-v5.bmp": bmp(w, h, 32, rows32, compression=3, header=124,
+                               masks=(0xFF0000, 0xFF00, 0xFF, 0xFF000000)),
     }
 
 
-def tga(width, height, bits, data, image_type=2, descriptor=0, footer=False):
-    head = struct.pack("<BBBHHBHHHHBB", 0, 0, image_type, 0, 0, 0, 0, 0, width, height, bits,
-                       descriptor)
+# TGA ------------------------------------------------------------------------------------------
+
+def tga(width, height, bits, data, image_type=2, descriptor=0, footer=False, ident=b""):
+    head = struct.pack("<BBBHHBHHHHBB", len(ident), 0, image_type, 0, 0, 0, 0, 0, width, height,
+                       bits, descriptor)
     tail = struct.pack("<II", 0, 0) + b"TRUEVISION-XFILE.\0" if footer else b""
-    return head + data + tail
+    return head + ident + data + tail
 
 
 def tgas():
     w, h = 4, 2
     raw24 = b"".join(pixel(x, y) for y in range(h) for x in range(w))
     raw32 = b"".join(pixel(x, y) + bytes((x * 60,)) for y in range(h) for x in range(w))
-    rle = b"\x83" + pixel(1, 1) + b"\x01" + pixel(2, 0) + pixel(0, 2) + b"\x81" + pixel(3, 3)
+    rle24 = b"\x83" + pixel(1, 1) + b"\x01" + pixel(2, 0) + pixel(0, 2) + b"\x81" + pixel(3, 3)
+    # A run that crosses from the first row into the second.
+    rle32 = (b"\x02" + b"".join(pixel(x, 0) + b"\x80" for x in range(3)) + b"\x84"
+             + pixel(5, 5) + b"\x40")
     return {
         "24.tga": tga(w, h, 24, raw24),
         "24-footer.tga": tga(w, h, 24, raw24, footer=True),
         "24-top.tga": tga(w, h, 24, raw24, descriptor=0x20, footer=True),
+        "24-ident.tga": tga(w, h, 24, raw24, ident=b"moon!", footer=True),
         "32.tga": tga(w, h, 32, raw32, descriptor=8, footer=True),
-        "24-rle.tga": tga(w, h, 24, rle, image_type=10, footer=True),
+        "32-top.tga": tga(w, h, 32, raw32, descriptor=0x28),
+        "24-rle.tga": tga(w, h, 24, rle24, image_type=10, footer=True),
+        "24-rle-top.tga": tga(w, h, 24, rle24, image_type=10, descriptor=0x20),
+        "32-rle.tga": tga(w, h, 32, rle32, image_type=10, descriptor=8, footer=True),
     }
 
 
-def png(width, height):
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(
-            ">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
-    rows = b"".join(b"\0" + b"".join(pixel(x, y) + b"\xff" for x in range(width))
-                    for y in range(height))
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6,
-                                                              0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+# PNG ------------------------------------------------------------------------------------------
+
+def chunk(kind, body):
+    return (struct.pack(">I", len(body)) + kind + body
+            + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
 
 
-def icon(kind, width, height):
-    """A 32-bit icon (kind 1) or cursor (kind 2) with an AND mask that hides the first pixel."""
-    xor = b"".join(pixel(x, y) + bytes((255 * (x > 0),)) for y in range(height)
-                   for x in range(width))
-    mask_row = pad(bytes((0x80,) + (0,) * ((width + 7) // 8 - 1)))
-    info = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, 32, 0, 0, 0, 0, 0, 0)
-    body = info + xor + mask_row * height
-    entry = struct.pack("<BBBBHHII", width, height, 0, 0, 1, 32, len(body), 22)
-    return struct.pack("<HHH", 0, kind, 1) + entry + body
+CHANNELS = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}
+ADAM7 = ((0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2),
+         (0, 1, 1, 2))
+
+
+def scanline(width, depth, samples):
+    """One row of samples packed at the bit depth."""
+    if depth == 16:
+        return b"".join(struct.pack(">H", s) for s in samples)
+    if depth == 8:
+        return bytes(samples)
+    value, count, out = 0, 0, bytearray()
+    for s in samples:
+        value = value << depth | s
+        count += depth
+        if count == 8:
+            out.append(value)
+            value, count = 0, 0
+    if count:
+        out.append(value << (8 - count))
+    return bytes(out)
+
+
+def paeth(a, b, c):
+    p = a + b - c
+    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+    return a if pa <= pb and pa <= pc else b if pb <= pc else c
+
+
+def filtered(rows, step, kinds):
+    """Rows with a filter byte each, the filter types taken in turn from `kinds`."""
+    out, previous = bytearray(), bytes(len(rows[0])) if rows else b""
+    for i, row in enumerate(rows):
+        kind = kinds[i % len(kinds)]
+        left = lambda j: row[j - step] if j >= step else 0
+        corner = lambda j: previous[j - step] if j >= step else 0
+        predict = (lambda j: 0, left, lambda j: previous[j],
+                   lambda j: (left(j) + previous[j]) // 2,
+                   lambda j: paeth(left(j), previous[j], corner(j)))[kind]
+        out.append(kind)
+        out.extend((row[j] - predict(j)) & 255 for j in range(len(row)))
+        previous = row
+    return bytes(out)
+
+
+def png(width, height, colour=6, depth=8, interlace=False, palette=None, trns=None,
+        before=(), after=(), kinds=(0,), parts=1):
+    """A PNG of a small pattern in any colour type and depth; `before` and `after` are chunks
+    placed ahead of PLTE and between PLTE and IDAT."""
+    channels = CHANNELS[colour]
+    top = (1 << depth) - 1
+
+    def samples(x, y):
+        if colour == 3:
+            return [(x + y * 3) % (len(palette) // 3)]
+        return [(x * 7 + y * 5 + c * 3) * (top // 15 or 1) % (top + 1) for c in range(channels)]
+
+    step = max(1, channels * depth // 8)
+    passes = ADAM7 if interlace else ((0, 0, 1, 1),)
+    raw = b""
+    for x0, y0, dx, dy in passes:
+        xs, ys = range(x0, width, dx), range(y0, height, dy)
+        if not xs or not ys:
+            continue
+        rows = [scanline(len(xs), depth, [s for x in xs for s in samples(x, y)]) for y in ys]
+        raw += filtered(rows, step, kinds)
+    data = zlib.compress(raw, 9)
+    body = b"".join(before)
+    if palette is not None:
+        body += chunk(b"PLTE", palette)
+    body += b"".join(after)
+    if trns is not None:
+        body += chunk(b"tRNS", trns)
+    cut = max(1, len(data) // parts)
+    body += b"".join(chunk(b"IDAT", data[i:i + cut]) for i in range(0, len(data), cut))
+    ihdr = struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0, 1 if interlace else 0)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + body + chunk(b"IEND", b"")
+
+
+def ancillary(colour, depth):
+    profile = zlib.compress(b"not a real profile, but deflated like one" * 4)
+    early = [chunk(b"gAMA", struct.pack(">I", 45455)),
+             chunk(b"cHRM", struct.pack(">8I", 31270, 32900, 64000, 33000, 30000, 60000,
+                                        15000, 6000)),
+             chunk(b"iCCP", b"moon\0\0" + profile),
+             chunk(b"sBIT", bytes((min(5, depth),) * (3 if colour in (2, 3) else CHANNELS[colour])))]
+    background = {0: b"\0\x07", 2: b"\0\x10\0\x20\0\x30", 3: b"\x01", 4: b"\0\x07",
+                  6: b"\0\x10\0\x20\0\x30"}[colour]
+    late = [chunk(b"bKGD", background), chunk(b"pHYs", struct.pack(">IIB", 3780, 3780, 1)),
+            chunk(b"tIME", struct.pack(">HBBBBB", 2024, 2, 29, 12, 30, 59)),
+            chunk(b"tEXt", b"Title\0Moon"), chunk(b"zTXt", b"Comment\0\0" + zlib.compress(b"x" * 300)),
+            chunk(b"iTXt", b"Author\0\0\0en\0Autor\0nobody"), chunk(b"prVt", b"private")]
+    return early, late
+
+
+def pngs():
+    palette = b"".join(bytes((i * 17, 255 - i * 17, (i * 50) & 255)) for i in range(16))
+    files = {}
+    for colour, depths in ((0, (1, 2, 4, 8, 16)), (2, (8, 16)), (3, (1, 2, 4, 8)), (4, (8, 16)),
+                           (6, (8, 16))):
+        for depth in depths:
+            entries = palette[:3 * min(16, 1 << depth)] if colour == 3 else None
+            files["c%d-%d.png" % (colour, depth)] = png(7, 5, colour, depth, palette=entries,
+                                                        kinds=(0, 1, 2, 3, 4))
+    files["c6-8-interlaced.png"] = png(11, 9, 6, 8, interlace=True, kinds=(4, 1))
+    files["c0-2-interlaced.png"] = png(9, 11, 0, 2, interlace=True)
+    files["c3-4-interlaced.png"] = png(10, 10, 3, 4, interlace=True, palette=palette)
+    files["c2-16-interlaced.png"] = png(3, 5, 2, 16, interlace=True, kinds=(3,))
+    files["c3-8-trns.png"] = png(6, 4, 3, 8, palette=palette, trns=bytes((0, 128, 255, 7)))
+    files["c0-8-trns.png"] = png(6, 4, 0, 8, trns=b"\0\x07")
+    files["c2-8-trns.png"] = png(6, 4, 2, 8, trns=b"\0\x00\0\x03\0\x06")
+    files["c2-16-trns.png"] = png(6, 4, 2, 16, trns=b"\x11\x11\x22\x22\x33\x33")
+    for colour, depth in ((2, 8), (3, 8), (6, 16), (0, 4)):
+        early, late = ancillary(colour, depth)
+        files["c%d-%d-chunks.png" % (colour, depth)] = png(
+            8, 6, colour, depth, palette=palette if colour == 3 else None, before=early,
+            after=late, parts=3)
+    files["1x1.png"] = png(1, 1, 6, 8)
+    return files
+
+
+# Icons, cursors, GIF --------------------------------------------------------------------------
+
+def icon_image(width, height, bits, alpha=True):
+    """A bitmap image as an icon holds it, with an AND mask that hides the first pixel."""
+    palette = b""
+    if bits <= 8:
+        count = 1 << bits
+        palette = b"".join(bytes((i * 37 & 255, i * 91 & 255, i * 13 & 255, 0))
+                           for i in range(count))
+        rows = packed_rows(width, height, bits, lambda x, y: (x + y * 3) % count)
+    else:
+        extra = lambda x: bytes((255 * (x > 0) if alpha else 0,)) if bits == 32 else b""
+        rows = [pad(b"".join(pixel(x, y) + extra(x) for x in range(width)))
+                for y in range(height)]
+    mask = packed_rows(width, height, 1, lambda x, y: int(x == 0 and y == 0))
+    info = struct.pack("<IiiHHIIiiII", 40, width, 2 * height, 1, bits, 0, 0, 0, 0, 0, 0)
+    return info + palette + b"".join(rows) + b"".join(mask)
+
+
+def icon_file(kind, images):
+    """An icon (kind 1) or cursor (kind 2) file of (width, height, colours, body) images."""
+    head = struct.pack("<HHH", 0, kind, len(images))
+    offset = 6 + 16 * len(images)
+    entries, bodies = b"", b""
+    for width, height, colours, body in images:
+        entries += struct.pack("<BBBBHHII", width & 255, height & 255, colours & 255, 0,
+                               1 if kind == 1 else 2, 32 if kind == 1 else 3, len(body),
+                               offset + len(bodies))
+        bodies += body
+    return head + entries + bodies
+
+
+def icons():
+    files = {}
+    for bits in (1, 4, 8, 24, 32):
+        files["%d.ico" % bits] = icon_file(1, [(3, 2, (1 << bits) & 255, icon_image(3, 2, bits))])
+    files["32-no-alpha.ico"] = icon_file(1, [(4, 3, 0, icon_image(4, 3, 32, alpha=False))])
+    files["png-inside.ico"] = icon_file(1, [(6, 4, 0, png(6, 4, 6, 8))])
+    files["three.ico"] = icon_file(1, [(2, 2, 2, icon_image(2, 2, 1)),
+                                       (5, 3, 16, icon_image(5, 3, 4)),
+                                       (4, 4, 0, png(4, 4, 3, 2, palette=b"\0\0\0" * 3 + b"\xff" * 3))])
+    files["8.cur"] = icon_file(2, [(3, 2, 0, icon_image(3, 2, 8))])
+    files["32.cur"] = icon_file(2, [(3, 2, 0, icon_image(3, 2, 32))])
+    files["png-inside.cur"] = icon_file(2, [(6, 4, 0, png(6, 4, 2, 8))])
+    return files
 
 
 def gif(width, height, interlaced=False):
@@ -116,6 +335,67 @@ def gif(width, height, interlaced=False):
             + descriptor + table[::-1] + b"\x02" + bytes((len(data),)) + data + b"\x00\x3b")
 
 
+# JPEG -----------------------------------------------------------------------------------------
+
+JPEG_OPTIONS = {
+    "420.jpg": [],
+    "444.jpg": ["-sampling-factor", "1x1"],
+    "422.jpg": ["-sampling-factor", "2x1"],
+    "optimised.jpg": ["-define", "jpeg:optimize-coding=true"],
+    "progressive.jpg": ["-interlace", "JPEG"],
+    "grey.jpg": ["-colorspace", "Gray"],
+    "grey-progressive.jpg": ["-colorspace", "Gray", "-interlace", "JPEG"],
+    "cmyk.jpg": ["-colorspace", "CMYK"],
+    "cmyk-progressive.jpg": ["-colorspace", "CMYK", "-interlace", "JPEG"],
+    "low-quality.jpg": ["-quality", "5"],
+}
+
+
+def repeated_scans(data, count):
+    """A progressive JPEG with its last scan header repeated without data before the end."""
+    at = data.rfind(b"\xff\xda")
+    length = struct.unpack(">H", data[at + 2:at + 4])[0]
+    return data[:-2] + data[at:at + 2 + length] * count + data[-2:]
+
+
+def jpegs(convert, scratch):
+    source = os.path.join(scratch, "source.png")
+    with open(source, "wb") as f:
+        f.write(png(37, 13, 2, 8))
+    files = {}
+    for name, options in JPEG_OPTIONS.items():
+        target = os.path.join(scratch, name)
+        subprocess.run([convert, source] + options + [target], check=True)
+        with open(target, "rb") as f:
+            files[name] = f.read()
+    files["many-scans.jpg"] = repeated_scans(files["progressive.jpg"], 120)
+    gif_file = os.path.join(scratch, "made.gif")
+    subprocess.run([convert, source, gif_file], check=True)
+    with open(gif_file, "rb") as f:
+        files["made.gif"] = f.read()
+    return files
+
+
+# Damage ---------------------------------------------------------------------------------------
+
+def damaged(files):
+    """Each file, cut in the middle, cut short at the end, and with bytes changed in the
+    header and in the body: deterministic, from the file's name."""
+    out = dict(files)
+    for name, data in files.items():
+        stem, dot, ending = name.rpartition(".")
+        rng = random.Random(name)
+        out["%s-cut-half.%s" % (stem, ending)] = data[:len(data) // 2]
+        out["%s-cut-end.%s" % (stem, ending)] = data[:max(1, len(data) - 3)]
+        for part, low, high in (("head", 2, min(len(data), 64)), ("body", 0, len(data))):
+            changed = bytearray(data)
+            for _ in range(3):
+                at = rng.randrange(low, high) if high > low else 0
+                changed[at] ^= rng.randrange(1, 256)
+            out["%s-damaged-%s.%s" % (stem, part, ending)] = bytes(changed)
+    return out
+
+
 def write(folder, files):
     os.makedirs(folder, exist_ok=True)
     for name, data in files.items():
@@ -126,22 +406,19 @@ def write(folder, files):
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    out = sys.argv[1]
-    write(os.path.join(out, "bmp"), bmps())
-    write(os.path.join(out, "tga"), tgas())
-    load = {**bmps(), **tgas(), "6x4.png": png(6, 4), "3x2.ico": icon(1, 3, 2),
-            "3x2.cur": icon(2, 3, 2), "5x3.gif": gif(5, 3), "3x9-interlaced.gif": gif(3, 9, True)}
-    write(os.path.join(out, "load"), load)
-    # JPEG and GIF seeds come from the PNG, when ImageMagick is at hand.
     convert = shutil.which("convert")
-    if convert:
-        with tempfile.TemporaryDirectory() as scratch:
-            source = os.path.join(scratch, "seed.png")
-            with open(source, "wb") as f:
-                f.write(png(6, 4))
-            for kind in ("jpg", "gif"):
-                subprocess.run([convert, source, os.path.join(out, "load", "6x4." + kind)],
-                               check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if not convert:
+        sys.exit("error: ImageMagick's convert is needed for the JPEG seeds")
+    out = sys.argv[1]
+    write(os.path.join(out, "bmp"), damaged(bmps()))
+    write(os.path.join(out, "tga"), damaged(tgas()))
+    with tempfile.TemporaryDirectory() as scratch:
+        made = jpegs(convert, scratch)
+    load = {**bmps(), **tgas(), **pngs(), **icons(), **made, "5x3.gif": gif(5, 3),
+            "3x9-interlaced.gif": gif(3, 9, True)}
+    write(os.path.join(out, "load"), damaged(load))
+    for name in sorted(os.listdir(REGRESSIONS)):
+        shutil.copy(os.path.join(REGRESSIONS, name), os.path.join(out, "load", name))
 
 
 if __name__ == "__main__":

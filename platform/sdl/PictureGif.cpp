@@ -228,11 +228,8 @@ SDL_Surface* DecodeGif(const std::uint8_t* data, size_t size) {
         haveColours = ReadColours(in, flags & 7, colours);
     }
     int minimumBits = 0;
-    const long long maxPixels = kMaxPictureBytes / 4;
     if (!haveColours || !in.Byte(minimumBits) || minimumBits < 2 || minimumBits > 8 ||
-        screenWidth == 0 || screenHeight == 0 || width == 0 || height == 0 ||
-        static_cast<long long>(screenWidth) * screenHeight > maxPixels ||
-        static_cast<long long>(width) * height > maxPixels)
+        !PictureSizeAllowed(screenWidth, screenHeight) || !PictureSizeAllowed(width, height))
         return nullptr;
     for (int i = 0; i < 256; ++i)
         colours[4 * i + 3] = 255;
@@ -240,11 +237,9 @@ SDL_Surface* DecodeGif(const std::uint8_t* data, size_t size) {
         std::fill_n(colours.begin() + 4 * transparent, 4, 0);
     const std::vector<std::uint8_t> stream = in.SubBlocks();
 
-    SDL_Surface* screen =
-        SDL_CreateRGBSurfaceWithFormat(0, screenWidth, screenHeight, 32, SDL_PIXELFORMAT_RGBA32);
+    SDL_Surface* screen = NewRgbaSurface(screenWidth, screenHeight);
     if (!screen)
         return nullptr;
-    SDL_FillRect(screen, nullptr, 0);
     PixelPlacer placer(screen, colours, left, top, width, height, flags & 0x40);
     if (!Expand(stream, minimumBits, placer)) {
         SDL_FreeSurface(screen);

@@ -2,8 +2,6 @@
 // bytes. Each goes only to its own decoder; files of any other kind are not pictures here.
 #include "platform/sdl/PictureInternal.h"
 
-#include <SDL_image.h>
-
 #include <cstring>
 #include <vector>
 
@@ -46,38 +44,40 @@ std::vector<std::uint8_t> ReadAll(SDL_RWops* file) {
     return bytes;
 }
 
-SDL_Surface* Decode(SDL_RWops* file, Format format) {
-    if (format == Format::Gif) {
-        const std::vector<std::uint8_t> bytes = ReadAll(file);
-        return bytes.empty() ? nullptr : DecodeGif(bytes.data(), bytes.size());
-    }
+SDL_Surface* DecodeBitmap(SDL_RWops* file) {
     const DecodeLimit limit;
-    SDL_Surface* loaded = nullptr;
-    switch (format) {
-    case Format::Bitmap:
-        loaded = SDL_LoadBMP_RW(file, 0);
-        break;
-    case Format::Jpeg:
-        loaded = IMG_LoadJPG_RW(file);
-        break;
-    case Format::Png:
-        loaded = IMG_LoadPNG_RW(file);
-        break;
-    case Format::Icon:
-        loaded = IMG_LoadICO_RW(file);
-        break;
-    case Format::Cursor:
-        loaded = IMG_LoadCUR_RW(file);
-        break;
-    default:
-        return nullptr;
-    }
+    SDL_Surface* loaded = SDL_LoadBMP_RW(file, 0);
     if (!loaded)
         return nullptr;
     SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE);
     SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
     SDL_FreeSurface(loaded);
     return rgba;
+}
+
+SDL_Surface* Decode(SDL_RWops* file, Format format) {
+    if (format == Format::Bitmap)
+        return DecodeBitmap(file);
+    SDL_Surface* (*decode)(const std::uint8_t*, size_t) = nullptr;
+    switch (format) {
+    case Format::Jpeg:
+        decode = DecodeJpeg;
+        break;
+    case Format::Png:
+        decode = DecodePng;
+        break;
+    case Format::Gif:
+        decode = DecodeGif;
+        break;
+    case Format::Icon:
+    case Format::Cursor:
+        decode = DecodeIcon;
+        break;
+    default:
+        return nullptr;
+    }
+    const std::vector<std::uint8_t> bytes = ReadAll(file);
+    return bytes.empty() ? nullptr : decode(bytes.data(), bytes.size());
 }
 
 } // namespace

@@ -120,6 +120,21 @@ HRESULT Picture::Render(HDC dc, LONG x, LONG y, LONG cx, LONG cy, OLE_XPOS_HIMET
 
 namespace win32sdl {
 
+bool PictureSizeAllowed(long long width, long long height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= static_cast<long long>(kMaxPictureBytes / 4);
+}
+
+SDL_Surface* NewRgbaSurface(long long width, long long height) {
+    if (!PictureSizeAllowed(width, height))
+        return nullptr;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(
+        0, static_cast<int>(width), static_cast<int>(height), 32, SDL_PIXELFORMAT_RGBA32);
+    if (surface)
+        SDL_memset(surface->pixels, 0, static_cast<size_t>(surface->pitch) * surface->h);
+    return surface;
+}
+
 HRESULT NewPicture(SDL_Surface* rgba, SHORT type, REFIID iid, void** object) {
     auto* picture = new Picture(rgba, type);
     const HRESULT result = static_cast<IPicture*>(picture)->QueryInterface(iid, object);

@@ -22,23 +22,10 @@ Bytes Sample() {
 
 // A 2 x 1 icon (kind 1) or cursor (kind 2) of 32 bits: red, then transparent blue.
 Bytes Icon(int kind) {
-    Bytes file(22 + 40, 0);
-    Put16(file, 2, static_cast<std::uint16_t>(kind));
-    Put16(file, 4, 1);
-    file[6] = 2;
-    file[7] = 1;
-    Put16(file, 10, 1);
-    Put16(file, 12, 32);
-    Put32(file, 14, 40 + 8 + 4);
-    Put32(file, 18, 22);
-    Put32(file, 22, 40);
-    Put32(file, 26, 2);
-    Put32(file, 30, 2); // both masks
-    Put16(file, 34, 1);
-    Put16(file, 36, 32);
-    file.insert(file.end(), {0, 0, 255, 255, 255, 0, 0, 0}); // blue, green, red, alpha
-    file.insert(file.end(), {0x40, 0, 0, 0});                // the AND mask hides pixel 2
-    return file;
+    // Blue, green, red, alpha; the AND mask hides pixel 2.
+    return IconFile(
+        kind,
+        {{2, 1, 0, IconBitmap(2, 1, 32, {}, {0, 0, 255, 255, 255, 0, 0, 0}, {0x40, 0, 0, 0})}});
 }
 
 // Opens a file of the working directory the way the reader does.
@@ -93,6 +80,28 @@ TEST_F(ReadOlePicture, JpegColoursSurviveCompression) {
     for (int c = 0; c < 3; ++c) {
         EXPECT_NEAR(row[3 * 2 + c], left[c], 12) << c;
         EXPECT_NEAR(row[3 * 13 + c], right[c], 12) << c;
+    }
+}
+
+TEST_F(ReadOlePicture, GreyAndProgressiveJpegs) {
+    // Two flat 8 x 8 blocks, dark then light.
+    Bytes rgba;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x)
+            x < 8 ? rgba.insert(rgba.end(), {40, 40, 40, 255})
+                  : rgba.insert(rgba.end(), {210, 210, 210, 255});
+    JpegShape grey;
+    grey.components = 1;
+    JpegShape progressive;
+    progressive.progressive = true;
+    for (const JpegShape& shape : {grey, progressive}) {
+        WriteFile("pic.jpg", BlockJpeg(16, 8, rgba, shape));
+        ASSERT_TRUE(image.Load("pic.jpg")) << shape.components;
+        ASSERT_EQ(image.Width(), 16);
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_NEAR(image.Row(4)[3 * 3 + c], 40, 2) << shape.components;
+            EXPECT_NEAR(image.Row(4)[3 * 12 + c], 210, 2) << shape.components;
+        }
     }
 }
 

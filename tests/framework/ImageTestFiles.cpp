@@ -111,29 +111,16 @@ std::uint32_t Crc32(const std::uint8_t* data, size_t size) {
     return ~crc;
 }
 
-void PngChunk(Bytes& file, const char* type, const Bytes& data) {
+void AppendChunk(Bytes& file, const char* type, const Bytes& data) {
     Append32BigEndian(file, static_cast<std::uint32_t>(data.size()));
     const size_t start = file.size();
     file.insert(file.end(), type, type + 4);
     file.insert(file.end(), data.begin(), data.end());
     Append32BigEndian(file, Crc32(file.data() + start, file.size() - start));
 }
-} // namespace
 
-Bytes Png(int width, int height, const Bytes& rgba) {
-    Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes header;
-    Append32BigEndian(header, static_cast<std::uint32_t>(width));
-    Append32BigEndian(header, static_cast<std::uint32_t>(height));
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8-bit RGBA, no interlace
-    PngChunk(file, "IHDR", header);
-    Bytes raw;
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0); // no filter
-        const auto row = rgba.begin() + static_cast<std::ptrdiff_t>(y) * width * 4;
-        raw.insert(raw.end(), row, row + width * 4);
-    }
-    // A zlib stream of stored blocks.
+// A zlib stream of stored blocks.
+Bytes Stored(const Bytes& raw) {
     Bytes zlib = {0x78, 0x01};
     std::uint32_t a = 1, b = 0;
     for (std::uint8_t byte : raw) {
@@ -152,9 +139,53 @@ Bytes Png(int width, int height, const Bytes& rgba) {
         at += n;
     } while (at < raw.size());
     Append32BigEndian(zlib, (b << 16) | a);
-    PngChunk(file, "IDAT", zlib);
-    PngChunk(file, "IEND", {});
+    return zlib;
+}
+} // namespace
+
+Bytes PngFile(int width, int height, int depth, int colourType, bool interlaced, const Bytes& raw,
+              const std::vector<PngChunk>& chunks) {
+    Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    Bytes header;
+    Append32BigEndian(header, static_cast<std::uint32_t>(width));
+    Append32BigEndian(header, static_cast<std::uint32_t>(height));
+    header.insert(header.end(),
+                  {static_cast<std::uint8_t>(depth), static_cast<std::uint8_t>(colourType), 0, 0,
+                   static_cast<std::uint8_t>(interlaced)});
+    AppendChunk(file, "IHDR", header);
+    for (const PngChunk& chunk : chunks)
+        AppendChunk(file, chunk.type, chunk.data);
+    AppendChunk(file, "IDAT", Stored(raw));
+    AppendChunk(file, "IEND", {});
     return file;
+}
+
+Bytes PngScanlines(int width, int height, int bytesPerPixel, const Bytes& pixels, bool interlaced) {
+    struct Pass {
+        int x, y, dx, dy;
+    };
+    static const Pass kAdam7[] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                  {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
+    const Pass whole[] = {{0, 0, 1, 1}};
+    Bytes raw;
+    for (const Pass& pass :
+         interlaced ? std::vector<Pass>(kAdam7, kAdam7 + 7) : std::vector<Pass>(whole, whole + 1)) {
+        if (pass.x >= width)
+            continue;
+        for (int y = pass.y; y < height; y += pass.dy) {
+            raw.push_back(0);
+            for (int x = pass.x; x < width; x += pass.dx) {
+                const auto at =
+                    pixels.begin() + (static_cast<std::ptrdiff_t>(y) * width + x) * bytesPerPixel;
+                raw.insert(raw.end(), at, at + bytesPerPixel);
+            }
+        }
+    }
+    return raw;
+}
+
+Bytes Png(int width, int height, const Bytes& rgba) {
+    return PngFile(width, height, 8, 6, false, PngScanlines(width, height, 4, rgba));
 }
 
 namespace {
@@ -188,39 +219,60 @@ void Marker(Bytes& file, std::uint8_t marker, const Bytes& data) {
 }
 } // namespace
 
-Bytes BlockJpeg(int width, int height, const Bytes& rgba) {
+Bytes BlockJpeg(int width, int height, const Bytes& pixels, JpegShape shape) {
+    const int n = shape.components;
+    const auto size = [](int value) {
+        return Bytes{static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value)};
+    };
     Bytes file = {0xFF, 0xD8};
+    if (n == 4) // Adobe's marker, transform 0: the components are CMYK as they stand
+        Marker(file, 0xEE, {'A', 'd', 'o', 'b', 'e', 0, 100, 0, 0, 0, 0, 0});
     Marker(file, 0xDB, [] {
         Bytes table(65, 1); // every coefficient quantised by 1
         table[0] = 0;
         return table;
     }());
-    Marker(file, 0xC0,
-           {8, static_cast<std::uint8_t>(height >> 8), static_cast<std::uint8_t>(height),
-            static_cast<std::uint8_t>(width >> 8), static_cast<std::uint8_t>(width), 3, 1, 0x11, 0,
-            2, 0x11, 0, 3, 0x11, 0});
+    Bytes frame = {8};
+    for (int value : {height, width})
+        for (std::uint8_t byte : size(value))
+            frame.push_back(byte);
+    frame.push_back(static_cast<std::uint8_t>(n));
+    for (int c = 1; c <= n; ++c)
+        frame.insert(frame.end(), {static_cast<std::uint8_t>(c), 0x11, 0});
+    Marker(file, shape.progressive ? 0xC2 : 0xC0, frame);
     // DC: categories 0-11 as 4-bit codes equal to the category. AC: end of block only, code 0.
     Bytes dc = {0x00, 0, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     for (std::uint8_t c = 0; c < 12; ++c)
         dc.push_back(c);
     Marker(file, 0xC4, dc);
     Marker(file, 0xC4, {0x10, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    Marker(file, 0xDA, {3, 1, 0x00, 2, 0x00, 3, 0x00, 0, 63, 0});
-    BitWriter bits{file};
-    int previous[3] = {0, 0, 0};
+    // Each pixel's component values: luma, YCbCr, or the bytes as given.
+    const auto component = [&](const std::uint8_t* p, int c) {
+        if (n == 4)
+            return static_cast<double>(p[c]);
+        const double y = 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
+        return c == 0   ? y
+               : c == 1 ? -0.168736 * p[0] - 0.331264 * p[1] + 0.5 * p[2] + 128
+                        : 0.5 * p[0] - 0.418688 * p[1] - 0.081312 * p[2] + 128;
+    };
+    Bytes scan = {static_cast<std::uint8_t>(n)};
+    for (int c = 1; c <= n; ++c)
+        scan.insert(scan.end(), {static_cast<std::uint8_t>(c), 0x00});
+    // A progressive file's one scan holds the DC coefficients only.
+    scan.insert(scan.end(), {0, static_cast<std::uint8_t>(shape.progressive ? 0 : 63), 0});
+    Bytes data;
+    BitWriter bits{data};
+    int previous[4] = {0, 0, 0, 0};
     for (int by = 0; by < height; by += 8)
         for (int bx = 0; bx < width; bx += 8) {
-            double sum[3] = {0, 0, 0};
-            int n = 0;
+            double sum[4] = {0, 0, 0, 0};
+            int count = 0;
             for (int y = by; y < std::min(by + 8, height); ++y)
-                for (int x = bx; x < std::min(bx + 8, width); ++x, ++n) {
-                    const std::uint8_t* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
-                    sum[0] += 0.299 * p[0] + 0.587 * p[1] + 0.114 * p[2];
-                    sum[1] += -0.168736 * p[0] - 0.331264 * p[1] + 0.5 * p[2] + 128;
-                    sum[2] += 0.5 * p[0] - 0.418688 * p[1] - 0.081312 * p[2] + 128;
-                }
-            for (int c = 0; c < 3; ++c) {
-                const int value = static_cast<int>(std::lround(8 * (sum[c] / n - 128)));
+                for (int x = bx; x < std::min(bx + 8, width); ++x, ++count)
+                    for (int c = 0; c < n; ++c)
+                        sum[c] += component(&pixels[(static_cast<size_t>(y) * width + x) * 4], c);
+            for (int c = 0; c < n; ++c) {
+                const int value = static_cast<int>(std::lround(8 * (sum[c] / count - 128)));
                 const int diff = value - previous[c];
                 previous[c] = value;
                 int category = 0;
@@ -231,10 +283,81 @@ Bytes BlockJpeg(int width, int height, const Bytes& rgba) {
                     bits.Put(
                         static_cast<std::uint32_t>(diff >= 0 ? diff : diff + (1 << category) - 1),
                         category);
-                bits.Put(0, 1); // end of block
+                if (!shape.progressive)
+                    bits.Put(0, 1); // end of block
             }
         }
     bits.Flush();
+    for (int i = 0; i < (shape.progressive ? shape.dcScans : 1); ++i) {
+        Marker(file, 0xDA, scan);
+        file.insert(file.end(), data.begin(), data.end());
+    }
+    // In progressive files, the rest of each block: code 0 ends it at once.
+    const int blocks = (width + 7) / 8 * ((height + 7) / 8);
+    for (int c = 1; shape.progressive && c <= n; ++c) {
+        Marker(file, 0xDA, {1, static_cast<std::uint8_t>(c), 0x00, 1, 63, 0});
+        BitWriter ends{file};
+        for (int i = 0; i < blocks; ++i)
+            ends.Put(0, 1);
+        ends.Flush();
+    }
     file.insert(file.end(), {0xFF, 0xD9});
     return file;
+}
+
+Bytes IconFile(int kind, const std::vector<IconImage>& images) {
+    Bytes file(6, 0);
+    Put16(file, 2, static_cast<std::uint16_t>(kind));
+    Put16(file, 4, static_cast<std::uint16_t>(images.size()));
+    size_t offset = 6 + 16 * images.size();
+    Bytes bodies;
+    for (const IconImage& image : images) {
+        Bytes entry(16, 0);
+        entry[0] = static_cast<std::uint8_t>(image.width);
+        entry[1] = static_cast<std::uint8_t>(image.height);
+        entry[2] = static_cast<std::uint8_t>(image.colours);
+        if (kind == 1) { // planes and bits; a cursor has its hot spot there
+            const bool bitmap = image.data.size() >= 16 && image.data[0] == 40;
+            Put16(entry, 4, 1);
+            Put16(entry, 6, bitmap ? static_cast<std::uint16_t>(image.data[14]) : 32);
+        }
+        Put32(entry, 8, static_cast<std::uint32_t>(image.data.size()));
+        Put32(entry, 12, static_cast<std::uint32_t>(offset + bodies.size()));
+        file.insert(file.end(), entry.begin(), entry.end());
+        bodies.insert(bodies.end(), image.data.begin(), image.data.end());
+    }
+    file.insert(file.end(), bodies.begin(), bodies.end());
+    return file;
+}
+
+Bytes IconBitmap(int width, int height, int bits, const Bytes& palette, const Bytes& rows,
+                 const Bytes& mask) {
+    Bytes image(40, 0);
+    Put32(image, 0, 40);
+    Put32(image, 4, static_cast<std::uint32_t>(width));
+    Put32(image, 8, static_cast<std::uint32_t>(2 * height));
+    Put16(image, 12, 1);
+    Put16(image, 14, static_cast<std::uint16_t>(bits));
+    Put32(image, 32, static_cast<std::uint32_t>(palette.size() / 4));
+    for (const Bytes* part : {&palette, &rows, &mask})
+        image.insert(image.end(), part->begin(), part->end());
+    return image;
+}
+
+namespace {
+struct DataFileBytes {
+    const char* name;
+    Bytes bytes;
+};
+} // namespace
+
+Bytes DataFile(const std::string& name) {
+    static const DataFileBytes kFiles[] = {
+#include "TestData.inc"
+    };
+    for (const DataFileBytes& file : kFiles)
+        if (name == file.name)
+            return file.bytes;
+    ADD_FAILURE() << "no file " << name << " in tests/data";
+    return {};
 }
