@@ -14,5 +14,8 @@ set_directory_properties(PROPERTIES COMPILE_OPTIONS "")
 add_subdirectory(${MOONHOP_GTEST_SOURCE}/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 set_directory_properties(PROPERTIES COMPILE_OPTIONS "${saved_options}")
 
-add_library(GTest::gtest ALIAS gtest)
-add_library(GTest::gtest_main ALIAS gtest_main)
+# Newer GoogleTest names its targets so itself.
+if(NOT TARGET GTest::gtest)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+endif()
