@@ -16,19 +16,19 @@ void Put32(std::vector<std::uint8_t>& out, unsigned v) {
     Put16(out, v >> 16);
 }
 
-} // namespace
-
-std::uint8_t ColourByte(double v) {
-    const double scaled = std::floor(v * 255.0 + 0.5);
-    return static_cast<std::uint8_t>(scaled < 0 ? 0 : scaled > 255 ? 255 : scaled);
-}
-
 bool SaveBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && ok;
+}
+
+} // namespace
+
+std::uint8_t ColourByte(double v) {
+    const double scaled = std::floor(v * 255.0 + 0.5);
+    return static_cast<std::uint8_t>(scaled < 0 ? 0 : scaled > 255 ? 255 : scaled);
 }
 
 bool WriteBmp(const std::string& path, const Canvas& canvas) {

@@ -26,8 +26,5 @@ struct Canvas {
 // A colour channel in 0..1 as a byte, rounded and clamped.
 std::uint8_t ColourByte(double v);
 
-// Writes the bytes to a new file; false when the file cannot be written completely.
-bool SaveBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
-
 // Writes an uncompressed 24-bit BMP, bottom row first; false when the file cannot be written.
 bool WriteBmp(const std::string& path, const Canvas& canvas);

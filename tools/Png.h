@@ -5,6 +5,5 @@
 
 #include <string>
 
-// Writes an 8-bit RGBA PNG; false when the file cannot be written. The image data is stored
-// without compression: the package that ships it compresses it anyway.
+// Writes an 8-bit RGBA PNG through libpng; false when the file cannot be written.
 bool WritePng(const std::string& path, const CoveredCanvas& picture);
