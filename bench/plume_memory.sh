@@ -34,25 +34,23 @@ resident_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status"; }
 capture() { # id file
     import -window "$1" "$2" 2>/dev/null
 }
-# A blank window has one colour; a drawn scene hundreds.
 drawn() { # id
-    capture "$1" "$work/drawn.png" && [ "$(identify -format '%k' "$work/drawn.png")" -gt 200 ]
+    capture "$1" "$work/drawn.png" && [ "$(colours "$work/drawn.png")" -gt 200 ]
 }
-# Warm bright pixels just under the lander at the middle of the main view: the plume.
-plume_pixels() { # id
+# Plume pixels in the main view now.
+plume_now() { # id
     capture "$1" "$work/plume.png" || {
         echo 0
         return
     }
-    convert "$work/plume.png" -crop 100x70+285+195 +repage \
-        -fx '(r>0.5 && g>0.38 && r-b>0.1) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
+    plume_pixels "$work/plume.png"
 }
 # Waits until the plume shows (yes) or has gone (no); false after the given number of looks.
 wait_for_plume() { # id yes|no looks
     local n
     for _ in $(seq "$3"); do
         kill -0 "$pid" 2>/dev/null || return 1
-        n=$(plume_pixels "$1")
+        n=$(plume_now "$1")
         if [ "$2" = yes ] && [ "$n" -gt 50 ]; then return 0; fi
         if [ "$2" = no ] && [ "$n" -eq 0 ]; then return 0; fi
     done

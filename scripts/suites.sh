@@ -47,3 +47,28 @@ prepare_display() {
         export XDG_RUNTIME_DIR
     fi
 }
+
+# Runs a command as one stage of a longer run, saying how long it took and at what load; a
+# stage that fails adds its title to `failed`, and the others still run.
+failed=()
+stage() { # title command...
+    local title=$1 start=$SECONDS verdict
+    shift
+    echo "== $title"
+    if "$@"; then
+        verdict="passed in"
+    else
+        verdict="FAILED after"
+        failed+=("$title")
+    fi
+    echo "== $title: $verdict $((SECONDS - start)) s (load average $(cut -d' ' -f1 /proc/loadavg))"
+}
+
+# Names the stages that failed; false if any did.
+stages_passed() {
+    if [ ${#failed[@]} -gt 0 ]; then
+        printf 'Failed: %s\n' "${failed[@]}"
+        return 1
+    fi
+    echo "Every stage passed."
+}

@@ -46,8 +46,7 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR="$scratch/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
-# The pointer in a corner, away from the game's windows.
-xdotool mousemove $(xdotool getdisplaygeometry | awk '{ print $1 - 1, $2 - 1 }') 2>/dev/null || true
+park_pointer || true
 
 echo "== Debian package $(basename "$deb")"
 dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }' | tee "$scratch/contents"

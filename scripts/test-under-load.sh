@@ -30,27 +30,14 @@ stress=$!
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; kill "$stress" 2>/dev/null; wait "$stress" 2>/dev/null; true' EXIT
 echo "== Load: $workers CPU workers on $(nproc) cores"
 
-failures=0
-timed() { # label command...
-    local label=$1 start=$SECONDS
-    shift
-    if "$@"; then
-        echo "== $label: passed in $((SECONDS - start)) s (load average $(cut -d' ' -f1 /proc/loadavg))"
-    else
-        echo "== $label: FAILED after $((SECONDS - start)) s (load average $(cut -d' ' -f1 /proc/loadavg))"
-        failures=$((failures + 1))
-    fi
-}
-
 if [ "$rounds" -eq 0 ]; then
-    timed "plain suite" run_suite plain
-    timed "sanitizer suite" run_suite sanitize
+    stage "plain suite" run_suite plain
+    stage "sanitizer suite" run_suite sanitize
 else
     for round in $(seq "$rounds"); do
         for name in plain sanitize; do
-            timed "round $round, $name end-to-end tests" run_suite "$name" -R '^game_'
+            stage "round $round, $name end-to-end tests" run_suite "$name" -R '^game_'
         done
     done
 fi
-echo "$failures run(s) failed."
-[ "$failures" -eq 0 ]
+stages_passed

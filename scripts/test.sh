@@ -10,18 +10,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/suites.sh"
 prepare_display || exit 1
 
-failed=()
-stage() { # title command...
-    local title=$1 start=$SECONDS
-    shift
-    echo "== $title"
-    if "$@"; then
-        echo "== $title: passed in $((SECONDS - start)) s"
-    else
-        echo "== $title: FAILED after $((SECONDS - start)) s"
-        failed+=("$title")
-    fi
-}
 suite() { build_suite "$1" && run_suite "$1"; }
 
 stage "Tests" suite plain
@@ -30,8 +18,4 @@ stage "Fuzz smoke of the picture readers" bash "$root/scripts/fuzz-smoke.sh" 20
 stage "Windows build, tests under Wine" bash "$root/scripts/test-windows.sh" "$root/build-win"
 stage "Packages, installed and played" bash "$root/scripts/test-packages.sh"
 
-if [ ${#failed[@]} -gt 0 ]; then
-    printf 'Failed: %s\n' "${failed[@]}"
-    exit 1
-fi
-echo "Every stage passed."
+stages_passed

@@ -76,20 +76,36 @@ wait_for_exit() { # base-seconds
     return 1
 }
 
+# Prints the id of the window with exactly this title, if there is one.
+find_window() { # title
+    local id
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && echo "$id"
+}
+
 # Prints the id of the window with exactly this title, waiting for it to appear.
 window_id() { # title
-    local limit id
-    limit=$(deadline_in 60)
-    while [ "$(now_us)" -lt "$limit" ]; do
-        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        running || return 1
-        sleep 0.1
-    done
-    return 1
+    wait_until 60 find_window "$1"
+}
+
+# Moves the pointer to the screen's far corner, out of the way of windows that open later: a
+# pointer over a new window sends it mouse messages.
+park_pointer() {
+    xdotool mousemove $(xdotool getdisplaygeometry | awk '{ print $1 - 1, $2 - 1 }') 2>/dev/null
+}
+
+# How many colours a picture holds: a blank window has one, a drawn scene hundreds.
+colours() { # picture
+    identify -format '%k' "$1" 2>/dev/null || echo 0
+}
+
+# Warm bright pixels just under the lander at the middle of the main view: the exhaust plume.
+# Nothing else there is both bright and dust-coloured. Where the captured window holds more
+# than the client area (Wine draws its frame inside it), left and top are the client area's
+# offset in it.
+plume_pixels() { # picture [left top]
+    convert "$1" -crop "100x70+$((285 + ${2:-0}))+$((195 + ${3:-0}))" +repage \
+        -fx '(r>0.5 && g>0.38 && r-b>0.1) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
 }
 
 # The game's top-level windows: by process where the window says so, and by title.

@@ -72,18 +72,8 @@ capture() { # id file
     import -window "$1" "$2" 2>/dev/null
 }
 
-# How many colours a picture holds: a blank window has one.
-colours() { identify -format '%k' "$1" 2>/dev/null || echo 0; }
-
 # Fraction of dark pixels: the sky is mostly black between its stars.
 dark_fraction() { convert "$1" -colorspace gray -threshold 20% -negate -format '%[fx:mean]' info:; }
-
-# Warm bright pixels just under the lander at the middle of the main view: the exhaust plume.
-# Nothing else there is both bright and dust-coloured.
-plume_pixels() {
-    convert "$1" -crop 100x70+285+195 +repage -fx '(r>0.5 && g>0.38 && r-b>0.1) ? 1 : 0' \
-        -format '%[fx:round(mean*w*h)]' info:
-}
 
 # Sharp detail in the lower part of the main view, where the moon fills the picture: smooth
 # shading has next to none, a wire mesh with the stars between its lines a great deal.

@@ -25,11 +25,6 @@ require_display_and xdotool xwininfo import convert identify
 work=$(mktemp -d /tmp/moonhop-wine-e2e.XXXXXX)
 pid=""
 folder="$work/game"
-park_pointer() {
-    # Out of the way of windows that later tests open: a pointer over a new window sends it
-    # mouse messages.
-    xdotool mousemove $(xdotool getdisplaygeometry | awk '{ print $1 - 1, $2 - 1 }') 2>/dev/null
-}
 trap 'park_pointer; finish_work' EXIT
 
 # Wine draws the frame itself, inside the X window: sets left and top to the client area's
@@ -47,21 +42,15 @@ shown() { # id
     [ "$seen" = IsViewable ]
 }
 
-# Warm bright pixels just under the lander at the middle of the main view: the exhaust plume.
-plume_pixels() { # picture
-    convert "$1" -crop "100x70+$((285 + left))+$((195 + top))" +repage \
-        -fx '(r>0.5 && g>0.38 && r-b>0.1) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
-}
-
 drawn() { # id
     import -window "$1" "$work/view.png" 2>/dev/null
-    seen=$(identify -format '%k' "$work/view.png" 2>/dev/null || echo 0)
+    seen=$(colours "$work/view.png")
     [ "$seen" -gt 200 ]
 }
 
 plume_shows() { # id
     import -window "$1" "$work/plume.png" 2>/dev/null
-    seen=$(plume_pixels "$work/plume.png")
+    seen=$(plume_pixels "$work/plume.png" "$left" "$top")
     [ "$seen" -gt 50 ]
 }
 
@@ -86,7 +75,7 @@ read_client_offset "$view" 670 400
 
 wait_until 30 drawn "$view"
 expect "the main view shows a drawn scene ($seen colours)" test "$seen" -gt 200
-seen=$(plume_pixels "$work/view.png")
+seen=$(plume_pixels "$work/view.png" "$left" "$top")
 expect "no plume before the launch ($seen plume pixels)" test "$seen" -eq 0
 # A click on the caption makes the main view the active window, which Wine gives the keys.
 xdotool mousemove --window "$view" 100 $((top / 2)) click 1
