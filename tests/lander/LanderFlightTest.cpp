@@ -9,7 +9,7 @@ namespace {
 struct Snapshot {
     double mass, gravity;
     bool running, ignitionPending;
-    Vec3 body[8], legs[18], normals[6], mast[8], head[8];
+    Vec3 body[8], legs[Lander::kLegPointCount], normals[6], mast[8], head[8];
     Vec3 position, velocity, force, cameraPoint, nozzle, thrust;
     int count;
     bool emitting, active;
@@ -20,7 +20,7 @@ struct Snapshot {
           nozzle(l.engine.nozzle), thrust(l.engine.thrust), count(l.engine.particles.count),
           emitting(l.engine.particles.emitting), active(l.engine.particles.active) {
         std::copy(l.body, l.body + 8, body);
-        std::copy(l.legs, l.legs + 18, legs);
+        std::copy(l.legs, l.legs + Lander::kLegPointCount, legs);
         std::copy(l.normals, l.normals + 6, normals);
         std::copy(l.mast->corners, l.mast->corners + 8, mast);
         std::copy(l.head->corners, l.head->corners + 8, head);
@@ -37,7 +37,7 @@ void ExpectSame(const Snapshot& a, const Snapshot& b) {
         EXPECT_EQ(a.mast[i], b.mast[i]) << i;
         EXPECT_EQ(a.head[i], b.head[i]) << i;
     }
-    for (int i = 0; i < 18; ++i)
+    for (int i = 0; i < Lander::kLegPointCount; ++i)
         EXPECT_EQ(a.legs[i], b.legs[i]) << i;
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(a.normals[i], b.normals[i]) << i;
