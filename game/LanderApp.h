@@ -30,7 +30,7 @@ class LanderApp : public GLApp {
     Terrain* terrain = nullptr;
     Dome* bigDome = nullptr;
     Dome* smallDome = nullptr;
-    BaseBox* boxes[4] = {nullptr, nullptr, nullptr, nullptr};
+    BaseBox* boxes[kBaseBoxCount] = {};
     LandingDisk* landingDisk = nullptr;
     Light lights[kSceneLightCount];
 
