@@ -1,5 +1,7 @@
 #include "game/LanderApp.h"
 
+#include "game/WindowLayout.h"
+
 #include "lander/Lander.h"
 #include "scene/LandingDisk.h"
 #include "scene/Random.h"
@@ -64,16 +66,8 @@ LanderApp::LanderApp() {
     SetUpLight(WhiteBlueLight, Rgba::OpaqueWhite(), Vec3(0, kBlueSphereOrbit, 0), 0);
     SetUpLight(WhiteRedLight, Rgba::OpaqueWhite(), Vec3(0, kRedSphereOrbit, 0), 0);
 
-    camWindow.SetSize(LanderCamWindow::kRidingWidth, LanderCamWindow::kRidingHeight);
-    camWindow.SetPosition(600, 380);
-    camWindow.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk, smallDome);
-    camWindow.SetTitle(LanderCamWindow::kRidingTitle);
-
-    mainWindow.SetSize(670, 400);
-    mainWindow.SetPosition(10, 10);
-    mainWindow.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk,
-                           smallDome);
-    mainWindow.SetTitle("Tavrilo : Vesk View - Pellimar");
+    SetUpWindow(camWindow, kRidingViewLook, kCamWindowPlace);
+    SetUpWindow(mainWindow, kMainViewLook, kMainViewPlace);
 
     // Closing the main view ends the game; closing the camera window only hides it.
     mainWindow.MakeMainWindow();
@@ -85,6 +79,13 @@ void LanderApp::SetUpLight(SceneLight light, const Rgba& diffuse, const Vec3& po
                            int positional) {
     lights[light].Setup(OpenGLLightNumber(light), Rgba::OpaqueBlack(), diffuse, position,
                         positional);
+}
+
+void LanderApp::SetUpWindow(SceneWindow& window, const WindowLook& look, const ScreenPoint& place) {
+    window.SetSize(look.width, look.height);
+    window.SetPosition(place.x, place.y);
+    window.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk, smallDome);
+    window.SetTitle(look.title);
 }
 
 LanderApp::~LanderApp() {
