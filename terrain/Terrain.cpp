@@ -7,8 +7,8 @@
 #include "terrain/TriTree.h"
 
 namespace {
-// Refinement splits one level deeper near the point than construction, which stops at level 4.
-const int detailDepthLimit = 6;
+// Refinement splits one level deeper near the point than construction.
+const int detailDepthLimit = kBuildDepthLimit + 1;
 // Reach of the refinement in radii: a node of level L is refined while the point is closer
 // than reach / (L + 1) to its centroid.
 const double reachFactor = 5.0;

@@ -3,18 +3,13 @@
 #include "terrain/OctahedronSeed.h"
 #include "terrain/TriTree.h"
 
-namespace {
-// The construction pass splits down to level 4.
-const int buildDepthLimit = 5;
-} // namespace
-
 void GrowTrees(const OctahedronSeed& seed, TriTree** roots, int count, bool rough, bool ownsEdges,
                double radius, HeightTable* table) {
     for (int i = 0; i < count; ++i)
         roots[i] = seed.MakeTree(i, ownsEdges);
     for (int i = 0; i < count; ++i) {
         roots[i]->root->rough = rough;
-        roots[i]->root->SubdivideToDepth(0, true, radius, table, buildDepthLimit);
+        roots[i]->root->SubdivideToDepth(0, true, radius, table, kBuildDepthLimit);
     }
     for (int i = 0; i < count; ++i)
         roots[i]->root->RegisterCorners();
