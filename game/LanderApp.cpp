@@ -2,7 +2,7 @@
 
 #include "game/WindowLayout.h"
 
-#include "lander/Lander.h"
+#include "lander/GameLander.h"
 #include "scene/LandingDisk.h"
 #include "scene/Random.h"
 #include "scene/Rgba.h"
@@ -44,9 +44,7 @@ LanderApp::LanderApp() {
     landingDisk = new LandingDisk;
     landingDisk->Create(70.0f, 70, 70, true);
 
-    lander = new Lander(20.0, 5.0, 20.0, 20.0, 5.0);
-    lander->Place(0.0, kLanderStartHeight, 0.0);
-    lander->gravity = 1.6; // after Place, whose reset clears it
+    lander = NewGameLander();
 
     terrain = new Terrain(kMoonRadius);
     // The domes' blue is 133/255 and 234/255 in single precision.

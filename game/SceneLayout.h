@@ -38,9 +38,6 @@ constexpr double kSpotlightExponent = 10.0;
 constexpr double kBlueSphereOrbit = 2800.0;
 constexpr double kRedSphereOrbit = -4200.0;
 
-// The lander starts upright above the top of the moon.
-constexpr double kLanderStartHeight = kMoonRadius + 30; // 730
-
 // The landing disk lies just above the top of the moon's sphere, where the lander starts.
 constexpr double kLandingDiskHeight = kMoonRadius + 1; // 701
 

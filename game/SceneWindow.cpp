@@ -1,6 +1,6 @@
 #include "game/SceneWindow.h"
 
-#include "lander/Lander.h"
+#include "lander/GameLander.h"
 #include "lander/PointProgram.h"
 #include "scene/LandingDisk.h"
 #include "scene/Light.h"
@@ -16,8 +16,6 @@ namespace {
 // The frustum's near plane and sides are the single-precision 0.1, widened.
 const double kNear = 0.1f;
 const double kFar = 20000;
-// One simulation step per frame, in the single-precision value the physics was tuned with.
-const double kStep = 0.2f;
 
 void DrawBlended(Dome& dome) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -118,7 +116,7 @@ void SceneWindow::DrawFrame(const CameraPose& camera, LanderStep step) {
     camera.Look();
     DrawSkyAndMoon();
     if (step == LanderStep::Advance)
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
     lander->Draw();
     DrawSurroundings();
     glPopMatrix();

@@ -78,7 +78,7 @@ TEST(LanderDraw, RestoresLightingBlendingAndPointSize) {
     ASSERT_TRUE(ctx.Ok());
     auto lander = GameLander();
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
     glPointSize(3.0f);
@@ -101,8 +101,8 @@ TEST(LanderDraw, FlyingLanderDrawsItsLiveParticles) {
     auto lander = GameLander();
     SeedRandom(4);
     lander->Launch();
-    lander->Update(kStep);
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
+    lander->Update(kLanderStep);
     const ParticleSystem& plume = lander->engine.particles;
     std::size_t live = 0;
     for (int i = 0; i < plume.count; ++i)

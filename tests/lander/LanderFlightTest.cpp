@@ -61,7 +61,7 @@ TEST(LanderIgnition, StraightUpAtPowerFive) {
     auto lander = GameLander();
     SeedRandom(1);
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     ExpectNear(lander->velocity, Vec3(0, 4.68, 0), 1e-7);
     ExpectNear(lander->position, Vec3(0, 734.68, 0), 1e-7);
     EXPECT_EQ(lander->force, Vec3(0, -1.6, 0));
@@ -83,7 +83,7 @@ TEST(LanderIgnition, PlumeCountIsPowerToTheFourthCapped) {
         auto lander = GameLander();
         lander->engine.power = c.power;
         lander->Launch();
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
         EXPECT_EQ(lander->engine.particles.count, c.count) << "power " << c.power;
     }
 }
@@ -92,12 +92,12 @@ TEST(LanderIgnition, LaunchesWithTheAimAtIgnitionNotAtLaunch) {
     auto lander = GameLander();
     lander->Launch();
     lander->engine.AdjustPower(1); // still armed: this counts
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     EXPECT_EQ(lander->engine.particles.count, 1296);
     Vec3 velocity = lander->velocity;
     lander->engine.AdjustPower(10); // in flight: ignored until the next jump
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     EXPECT_NEAR(lander->velocity.y, velocity.y - 0.32, 1e-6);
 }
 
@@ -111,7 +111,7 @@ TEST(LanderStanding, UpdateOnlyMovesParticles) {
 
     Snapshot before(*lander);
     for (int i = 0; i < 3; ++i)
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
     ExpectSame(Snapshot(*lander), before);
     EXPECT_NE(first.position, lander->engine.particles.slots[0].position);
 }
@@ -119,7 +119,7 @@ TEST(LanderStanding, UpdateOnlyMovesParticles) {
 TEST(LanderStanding, NeverLaunchedUpdateChangesNothing) {
     auto lander = GameLander();
     Snapshot before(*lander);
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     ExpectSame(Snapshot(*lander), before);
 }
 
@@ -130,7 +130,7 @@ TEST(LanderTouchdown, TheDetectingStepDoesNotMove) {
     int steps = 0;
     while (lander->running && steps < 500) {
         last = std::make_unique<Snapshot>(*lander);
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
         ++steps;
     }
     ASSERT_FALSE(lander->running);
@@ -192,10 +192,10 @@ TEST(LanderTouchdown, LeanedJumpWithYawLandsUprightAndStops) {
 
     // Standing again, armed by the next launch.
     Vec3 rest = lander->position;
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     EXPECT_EQ(lander->position, rest);
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     EXPECT_NE(lander->position, rest);
 }
 
@@ -206,7 +206,7 @@ TEST(LanderFlight, PlumeStopsOnceTheLanderDescends) {
     bool descended = false;
     int steps = 0;
     while (steps++ < 500) {
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
         if (!lander->running)
             break;
         double now = lander->position.Length();
@@ -224,7 +224,7 @@ TEST(LanderFlight, SelfRightingFollowsTheVerticalEveryStep) {
     lander->engine.AdjustPower(10);
     lander->Launch();
     for (int i = 0; i < 10 && lander->running; ++i) {
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
         EXPECT_LT(Angle(lander->Normal(BoxFace::Top), lander->position), 0.01) << i;
     }
 }
@@ -233,11 +233,11 @@ TEST(LanderFlight, SmallTiltIsLeftAlone) {
     auto lander = GameLander();
     lander->gravity = 0.0;
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     // Lean the up normal by less than the tolerance: the body is not turned.
     lander->Normal(BoxFace::Top) = Vec3(0.005, 1, 0);
     Vec3 corner = lander->body[0];
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     EXPECT_EQ(lander->body[0], corner + lander->velocity);
 }
 
@@ -248,7 +248,7 @@ TEST(LanderFlight, UpsideDownLanderIsTurnedUpright) {
     lander->Place(0, -730, 0);
     lander->gravity = 1.6;
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     ASSERT_TRUE(lander->running);
     for (const Vec3& p : lander->body)
         ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
@@ -282,7 +282,7 @@ TEST(LanderFlight, CosineRoundedPastMinusOneGivesNoNaN) {
     lander->ignitionPending = false;
     lander->velocity = Vec3();
     lander->Normal(BoxFace::Top) = -place;
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     for (const Vec3& p : lander->body)
         ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z));
     EXPECT_NEAR((lander->body[0] - lander->body[6]).Length(), std::sqrt(20 * 20 + 5 * 5 + 20 * 20),
@@ -292,10 +292,10 @@ TEST(LanderFlight, CosineRoundedPastMinusOneGivesNoNaN) {
 TEST(LanderFlight, LaunchWhileFlyingChangesNothing) {
     auto lander = GameLander();
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     lander->Launch();
     EXPECT_FALSE(lander->ignitionPending);
     Vec3 velocity = lander->velocity;
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     EXPECT_NEAR(lander->velocity.y, velocity.y - 0.32, 1e-6);
 }

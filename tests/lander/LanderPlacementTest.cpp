@@ -74,9 +74,9 @@ TEST(LanderPlacement, ResetKeepsTheAimButClearsGravity) {
 
 TEST(LanderPlacement, UnplacedLanderSurvivesAStep) {
     auto lander = std::make_unique<Lander>(20, 5, 20, 20, 5);
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     // Everything sits at the origin, inside the moon: the step is taken as a touchdown.
     EXPECT_FALSE(lander->running);
     EXPECT_EQ(lander->position, Vec3());
