@@ -10,9 +10,9 @@ static_assert(kLegSides * kLegsPerSide == Lander::kLegCount, "every leg has a si
 constexpr int LegAt(LegSide side, LegPlace place) {
     return side * kLegsPerSide + place;
 }
-// Each normal slot's three body corners, in the lander's order of normals.
+// Each face's normal comes from three of its body corners.
 const NormalCorners kNormalCorners = {
-    {0, 1, 2}, {4, 5, 6}, {0, 4, 7}, {1, 7, 6}, {2, 6, 5}, {3, 5, 4},
+    {0, 1, 2}, {0, 4, 7}, {1, 7, 6}, {2, 6, 5}, {3, 5, 4}, {4, 5, 6},
 };
 } // namespace
 

@@ -47,11 +47,8 @@ class Lander {
     void TiltMast(double degrees);
     void TiltHead(double degrees);
 
-    // The body's normals are kept top, bottom, -x, +z, +x, -z: up and down first, then the sides.
-    static constexpr NormalOrder kNormalOrder = {{BoxFace::Top, BoxFace::Bottom, BoxFace::MinusX,
-                                                  BoxFace::PlusZ, BoxFace::PlusX, BoxFace::MinusZ}};
-    const Vec3& Normal(BoxFace face) const { return normals[kNormalOrder.SlotOf(face)]; }
-    Vec3& Normal(BoxFace face) { return normals[kNormalOrder.SlotOf(face)]; }
+    const Vec3& Normal(BoxFace face) const { return normals[FaceIndex(face)]; }
+    Vec3& Normal(BoxFace face) { return normals[FaceIndex(face)]; }
 
     double mass = 1.0;
     double gravity = 0.0; // the magnitude of the moon's pull
@@ -68,7 +65,7 @@ class Lander {
     Vec3 velocity; // world units per step
     Vec3 force;
     double bodyWidth, bodyHeight, bodyDepth, legDrop, legReach;
-    Vec3 normals[kBoxFaceCount]; // in kNormalOrder
+    Vec3 normals[kBoxFaceCount]; // the body's, by face
 
   private:
     void BuildGeometry();

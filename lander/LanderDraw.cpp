@@ -17,7 +17,7 @@ void Lander::Draw() {
 
     glPushMatrix();
     glColor4fv(colour.Data());
-    DrawBoxFaces(body, kTopFirstFaces, normals, kNormalOrder);
+    DrawBoxFaces(body, kTopFirstFaces, normals);
     // The legs take the bottom face's normal and the body's colour.
     for (int leg = 0; leg < kLegCount; ++leg) {
         glBegin(GL_LINE_STRIP);

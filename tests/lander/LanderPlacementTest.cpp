@@ -18,16 +18,15 @@ TEST(LanderPlacement, StandsTenUnitsAboveTheMoon) {
     EXPECT_TRUE(lander->ignitionPending);
 }
 
-TEST(LanderPlacement, KeepsTheNormalsTopAndBottomFirst) {
-    // Top, bottom, -x, +z, +x, -z: the cameras read normals 0 (up) and 2 (towards the main
-    // view's camera).
+TEST(LanderPlacement, KeepsTheNormalsInTheOrderTheFacesAreDrawn) {
+    // Top, -x, +z, +x, -z, bottom, as every box keeps them.
     auto lander = GameLander();
     EXPECT_EQ(lander->normals[0], Vec3(0, 1, 0));
-    EXPECT_EQ(lander->normals[1], Vec3(0, -1, 0));
-    EXPECT_EQ(lander->normals[2], Vec3(-1, 0, 0));
-    EXPECT_EQ(lander->normals[3], Vec3(0, 0, 1));
-    EXPECT_EQ(lander->normals[4], Vec3(1, 0, 0));
-    EXPECT_EQ(lander->normals[5], Vec3(0, 0, -1));
+    EXPECT_EQ(lander->normals[1], Vec3(-1, 0, 0));
+    EXPECT_EQ(lander->normals[2], Vec3(0, 0, 1));
+    EXPECT_EQ(lander->normals[3], Vec3(1, 0, 0));
+    EXPECT_EQ(lander->normals[4], Vec3(0, 0, -1));
+    EXPECT_EQ(lander->normals[5], Vec3(0, -1, 0));
 }
 
 TEST(LanderPlacement, BuildsBodyAndLegsFromTheCentre) {

@@ -33,14 +33,14 @@ TEST(OrientedBoxPlacement, FirstPlacementBuildsTheCornersAndNormals) {
     EXPECT_EQ(box.SideAxis(), Vec3(0, 0, -1));
 }
 
-TEST(OrientedBoxPlacement, KeepsTheNormalsSidesFirst) {
-    // +z, +x, -z, -x, top, bottom: the lander camera's view is normal 4 and its up normal 3.
+TEST(OrientedBoxPlacement, KeepsTheNormalsInTheOrderTheFacesAreDrawn) {
+    // Top, -x, +z, +x, -z, bottom, as every box keeps them.
     OrientedBox box = MastAt(Vec3(0, 0, 0));
-    EXPECT_EQ(box.normals[0], Vec3(0, 0, 1));
-    EXPECT_EQ(box.normals[1], Vec3(1, 0, 0));
-    EXPECT_EQ(box.normals[2], Vec3(0, 0, -1));
-    EXPECT_EQ(box.normals[3], Vec3(-1, 0, 0));
-    EXPECT_EQ(box.normals[4], Vec3(0, 1, 0));
+    EXPECT_EQ(box.normals[0], Vec3(0, 1, 0));
+    EXPECT_EQ(box.normals[1], Vec3(-1, 0, 0));
+    EXPECT_EQ(box.normals[2], Vec3(0, 0, 1));
+    EXPECT_EQ(box.normals[3], Vec3(1, 0, 0));
+    EXPECT_EQ(box.normals[4], Vec3(0, 0, -1));
     EXPECT_EQ(box.normals[5], Vec3(0, -1, 0));
 }
 
