@@ -16,8 +16,8 @@ const double reachFactor = 5.0;
 
 Terrain::Terrain(double radius)
     : colour(Rgba::FromBytes(226, 180, 88)), drawMode(Smooth), heightColours(new ColourRamp()),
-      radius(radius), seed(radius, false) {
-    GrowTrees(seed, roots, rootCount, true, false, radius, heightColours);
+      radius(radius), seed(radius, SeedPart::Whole) {
+    GrowTrees(seed, roots, rootCount, Relief::Rough, EdgeOwner::Seed, radius, heightColours);
 }
 
 Terrain::~Terrain() {
@@ -31,7 +31,8 @@ void Terrain::UpdateDetail(const Vec3& point) {
     double reach = radius * reachFactor;
     for (TriTree* tree : roots) {
         tree->root->rough = true;
-        tree->root->RefineNear(point, reach, 0, false, radius, heightColours, detailDepthLimit);
+        tree->root->RefineNear(point, reach, TriNode::kRootLevel, TriNode::kCollapsible, radius,
+                               heightColours, detailDepthLimit);
     }
     for (TriTree* tree : roots)
         tree->root->RegisterCorners();

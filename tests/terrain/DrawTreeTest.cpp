@@ -1,5 +1,5 @@
-#include "platform/Win32.h"
 #include "terrain/DrawTree.h"
+#include "platform/Win32.h"
 #include "terrain/HeightTable.h"
 #include "terrain/TriVertex.h"
 #include "tests/scene/Feedback.h"
@@ -52,7 +52,8 @@ class DrawTreeTest : public ::testing::Test {
         glDisable(GL_CULL_FACE);
         // A flipped root (F1) and an unflipped one (F2), two levels deep.
         for (int face = 0; face < 2; ++face) {
-            moon.Root(face)->SubdivideToDepth(0, true, 700, nullptr, 3);
+            moon.Root(face)->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700,
+                                              nullptr, 3);
             moon.Root(face)->RegisterCorners();
             Leaves(moon.Root(face), leaves);
         }

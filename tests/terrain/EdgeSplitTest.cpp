@@ -16,8 +16,8 @@ const double golden = 1e-9;
 
 // One face of a seed, the seed's edges freed with it.
 struct SeedFace {
-    SeedFace(double radius, int face, bool rough) : seed(radius, false) {
-        tree.reset(seed.MakeTree(face, false));
+    SeedFace(double radius, int face, bool rough) : seed(radius, SeedPart::Whole) {
+        tree.reset(seed.MakeTree(face, EdgeOwner::Seed));
         tree->root->rough = rough;
     }
     ~SeedFace() {
@@ -65,7 +65,7 @@ TEST(SplitSeed, AProductOutsideSixtyFourBitsSeedsZero) {
 TEST(EdgeSplit, FirstRoughSplitOfTheFirstFacePlacesTheKnownMidpoints) {
     SeedFace f1(700, 0, true);
     SeedRandom(12345); // the split reseeds itself from its first corner, +Z
-    f1.tree->root->Subdivide(1, true, 700, nullptr);
+    f1.tree->root->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     TriEdge* const* e = f1.tree->root->edges; // E2, E1, E3
     EXPECT_NEAR(MidpointDistance(e[0]), 676.4571352980138, golden);
     EXPECT_NEAR(MidpointDistance(e[1]), 687.5202868550756, golden);

@@ -29,7 +29,7 @@ TEST(IsNear, IsFalseFromTheDepthLimitOnEvenAtTheCentroid) {
 
 TEST(Collapse, LeavesPermanentChildrenAlone) {
     Octahedron o(700);
-    o.Root(0)->Subdivide(1, true, 700, nullptr);
+    o.Root(0)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     LiveCounts before = LiveCounts::Now();
     o.Root(0)->Collapse();
     EXPECT_FALSE(o.Root(0)->IsLeaf());
@@ -48,8 +48,8 @@ TEST(Collapse, FreesTheMidpointsNoNeighbourUses) {
     LiveCounts start = LiveCounts::Now();
     TriNode* f1 = o.Root(0);
     TriNode* f2 = o.Root(1);
-    f1->Subdivide(1, false, 700, nullptr);
-    f2->Subdivide(1, false, 700, nullptr); // shares E3 with F1
+    f1->Subdivide(1, TriNode::kCollapsible, 700, nullptr);
+    f2->Subdivide(1, TriNode::kCollapsible, 700, nullptr); // shares E3 with F1
     LiveCounts both = LiveCounts::Now();
     EXPECT_EQ(both.vertices - start.vertices, 5);
     EXPECT_EQ(both.edges - start.edges, 2 * 9 - 2);
@@ -74,13 +74,14 @@ TEST(RefineNear, SplitsLeavesInReachAndCollapsesThemBehind) {
     TriNode* root = o.Root(1);
     Vec3 centroid(700.0 / 3, 700.0 / 3, 700.0 / 3);
     // Reach 1000: the root (d 1) and its children (d 2, 500) refine; d 3 is the limit.
-    root->RefineNear(centroid, 1000, 0, false, 700, nullptr, 3);
+    root->RefineNear(centroid, 1000, TriNode::kRootLevel, TriNode::kCollapsible, 700, nullptr, 3);
     MeshCensus near;
     near.AddTree(root);
     EXPECT_EQ(near.leavesAtLevel[2], 16);
     EXPECT_FALSE(root->children[0]->permanent);
 
-    root->RefineNear(centroid * 100.0, 1000, 0, false, 700, nullptr, 3);
+    root->RefineNear(centroid * 100.0, 1000, TriNode::kRootLevel, TriNode::kCollapsible, 700,
+                     nullptr, 3);
     EXPECT_TRUE(root->IsLeaf());
     EXPECT_TRUE(LiveCounts::Now() == start);
 }
@@ -88,7 +89,7 @@ TEST(RefineNear, SplitsLeavesInReachAndCollapsesThemBehind) {
 TEST(RegisterCorners, RegistersEveryLeafAtItsThreeCorners) {
     Octahedron o(700);
     TriNode* root = o.Root(0);
-    root->SubdivideToDepth(0, true, 700, nullptr, 2);
+    root->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700, nullptr, 2);
     root->RegisterCorners();
     TriNode* centre = root->children[3];
     for (int i = 0; i < 3; ++i) {

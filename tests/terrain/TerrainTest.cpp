@@ -1,5 +1,5 @@
-#include "terrain/ColourRamp.h"
 #include "terrain/Terrain.h"
+#include "terrain/ColourRamp.h"
 #include "terrain/TriEdge.h"
 #include "terrain/TriTree.h"
 #include "terrain/TriVertex.h"

@@ -68,8 +68,8 @@ TEST(NodeDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
     Octahedron o(700);
     TriNode* f1 = o.Root(0);
     TriNode* f2 = o.Root(1);
-    f1->Subdivide(1, false, 700, nullptr);
-    f2->Subdivide(1, false, 700, nullptr);
+    f1->Subdivide(1, TriNode::kCollapsible, 700, nullptr);
+    f2->Subdivide(1, TriNode::kCollapsible, 700, nullptr);
     f1->RegisterCorners();
     f2->RegisterCorners();
     TriVertex* shared = f1->edges[2]->Midpoint(); // on E3, kept alive by F2's children
@@ -97,11 +97,12 @@ TEST(NodeDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
 TEST(NodeDestruction, TreesThatOwnTheirEdgesFreeEverything) {
     LiveCounts before = LiveCounts::Now();
     {
-        OctahedronSeed upper(35, true);
+        OctahedronSeed upper(35, SeedPart::UpperHalf);
         TriTree* trees[4];
         for (int i = 0; i < 4; ++i) {
-            trees[i] = upper.MakeTree(i, true);
-            trees[i]->root->SubdivideToDepth(0, true, 35, nullptr, 4);
+            trees[i] = upper.MakeTree(i, EdgeOwner::Roots);
+            trees[i]->root->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 35, nullptr,
+                                             4);
             trees[i]->root->RegisterCorners();
         }
         for (TriTree* t : trees)
