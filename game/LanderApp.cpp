@@ -58,11 +58,15 @@ LanderApp::LanderApp() {
     boxes[3] = NewBaseBox(60, 30, 30, Rgba::FromBytes(255, 255, 255), Vec3(60, 15, 30));
 
     // The directional lights point towards their spheres; the spotlight is placed every frame.
-    SetUpLight(BlueLight, Rgba::FromBytes(127, 87, 255), Vec3(0, kBlueSphereOrbit, 0), 0);
-    SetUpLight(RedLight, Rgba::FromBytes(254, 55, 40), Vec3(0, kRedSphereOrbit, 0), 0);
-    SetUpLight(Spotlight, Rgba(1, 1, 1, 1), Vec3(0, 0, 0), 1);
-    SetUpLight(WhiteBlueLight, Rgba::OpaqueWhite(), Vec3(0, kBlueSphereOrbit, 0), 0);
-    SetUpLight(WhiteRedLight, Rgba::OpaqueWhite(), Vec3(0, kRedSphereOrbit, 0), 0);
+    SetUpLight(BlueLight, Rgba::FromBytes(127, 87, 255), Vec3(0, kBlueSphereOrbit, 0),
+               Light::kDirectional);
+    SetUpLight(RedLight, Rgba::FromBytes(254, 55, 40), Vec3(0, kRedSphereOrbit, 0),
+               Light::kDirectional);
+    SetUpLight(Spotlight, Rgba(1, 1, 1, 1), Vec3(0, 0, 0), Light::kSpot);
+    SetUpLight(WhiteBlueLight, Rgba::OpaqueWhite(), Vec3(0, kBlueSphereOrbit, 0),
+               Light::kDirectional);
+    SetUpLight(WhiteRedLight, Rgba::OpaqueWhite(), Vec3(0, kRedSphereOrbit, 0),
+               Light::kDirectional);
 
     SetUpWindow(camWindow, kRidingViewLook, kCamWindowPlace);
     SetUpWindow(mainWindow, kMainViewLook, kMainViewPlace);
