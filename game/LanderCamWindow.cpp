@@ -18,7 +18,7 @@ void LanderCamWindow::OnCreate() {
     PrepareContext();
     // The white pair follows the flags the main view keeps.
     if (lights)
-        SwitchOnColouredLights();
+        SwitchOnColouredPairAndSpotlight();
     FinishContext();
 }
 

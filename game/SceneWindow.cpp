@@ -123,7 +123,7 @@ void SceneWindow::DrawFrame(const CameraPose& camera, LanderStep step) {
     SwapBuffers();
 }
 
-void SceneWindow::SwitchOnColouredLights() {
+void SceneWindow::SwitchOnColouredPairAndSpotlight() {
     lights[BlueLight].On();
     lights[RedLight].On();
     lights[Spotlight].On();

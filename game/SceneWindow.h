@@ -71,7 +71,7 @@ class SceneWindow : public GLWindow {
     // camera, and the swap.
     void DrawFrame(const CameraPose& camera, LanderStep step);
     // The coloured pair and the spotlight; the white pair keeps whatever it was given.
-    void SwitchOnColouredLights();
+    void SwitchOnColouredPairAndSpotlight();
 
   private:
     void ApplyLightColours();
