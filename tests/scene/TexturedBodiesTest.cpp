@@ -152,6 +152,21 @@ TEST(BodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
     EXPECT_EQ(disk.stacks, 4);
 }
 
+TEST(BodiesWithoutContext, LoadTextureWithoutAContextLeavesNoTextureName) {
+    ScratchFolder folder; // no picture: nothing reaches OpenGL but the name and the binding
+    ASSERT_TRUE(folder.Ok());
+    LandingDisk disk;
+    {
+        TestContext ctx;
+        ASSERT_TRUE(ctx.Ok());
+        disk.LoadTexture();
+        ASSERT_NE(disk.texture, 0u);
+    }
+    ASSERT_EQ(wglGetCurrentContext(), nullptr);
+    disk.LoadTexture();
+    EXPECT_EQ(disk.texture, 0u); // not the name of a context that is gone
+}
+
 TEST_F(BodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) {
     folder.WriteBitmap("StarSphere.bmp", 8, 255, 0, 0);
     StarSphere stars;
