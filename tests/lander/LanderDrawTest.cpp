@@ -4,11 +4,6 @@
 #include "tests/support/TestContext.h"
 
 namespace {
-void ExpectFedAt(const Vec3& fed, const Vec3& world) {
-    EXPECT_NEAR(fed.x, world.x, 1e-3);
-    EXPECT_NEAR(fed.y, world.y, 1e-3);
-}
-
 void ExpectQuad(const FedPrimitive& fed, const Vec3* corners, std::initializer_list<int> order) {
     ASSERT_EQ(fed.kind, FedPrimitive::Polygon);
     ASSERT_EQ(fed.vertices.size(), order.size());

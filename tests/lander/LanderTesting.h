@@ -2,6 +2,7 @@
 #pragma once
 
 #include "lander/GameLander.h"
+#include "tests/scene/Vec3Checks.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +11,6 @@
 // A lander standing where the game puts its own, as the game sets it up.
 inline std::unique_ptr<Lander> GameLander() {
     return std::unique_ptr<Lander>(NewGameLander());
-}
-
-inline void ExpectNear(const Vec3& a, const Vec3& b, double tolerance = 1e-9) {
-    EXPECT_NEAR(a.x, b.x, tolerance);
-    EXPECT_NEAR(a.y, b.y, tolerance);
-    EXPECT_NEAR(a.z, b.z, tolerance);
 }
 
 // Flies until the lander stops, at most limit steps; returns the number of steps taken.

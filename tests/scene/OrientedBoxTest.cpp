@@ -1,4 +1,5 @@
 #include "scene/OrientedBox.h"
+#include "tests/scene/Vec3Checks.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,6 @@ OrientedBox MastAt(const Vec3& base) {
     OrientedBox box(40, 2, Rgba::OpaqueWhite());
     box.SetPosition(base);
     return box;
-}
-
-void ExpectNear(const Vec3& a, const Vec3& b, double tolerance = 1e-9) {
-    EXPECT_NEAR(a.x, b.x, tolerance);
-    EXPECT_NEAR(a.y, b.y, tolerance);
-    EXPECT_NEAR(a.z, b.z, tolerance);
 }
 } // namespace
 

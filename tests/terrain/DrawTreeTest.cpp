@@ -3,6 +3,7 @@
 #include "terrain/HeightTable.h"
 #include "terrain/TriVertex.h"
 #include "tests/scene/Feedback.h"
+#include "tests/scene/Vec3Checks.h"
 #include "tests/support/TestContext.h"
 #include "tests/terrain/Octahedron.h"
 
@@ -35,12 +36,6 @@ std::vector<TriVertex*> DrawnCorners(const TriNode* n) {
     if (n->flipped)
         return {n->Corner(2), n->Corner(1), n->Corner(0)};
     return {n->Corner(0), n->Corner(1), n->Corner(2)};
-}
-
-void ExpectNear(const Vec3& a, const Vec3& b, double tolerance) {
-    EXPECT_NEAR(a.x, b.x, tolerance);
-    EXPECT_NEAR(a.y, b.y, tolerance);
-    EXPECT_NEAR(a.z, b.z, tolerance);
 }
 
 class DrawTreeTest : public ::testing::Test {
@@ -101,10 +96,8 @@ TEST_F(DrawTreeTest, WireEmitsEachLeafAsAClosedLoop) {
             ASSERT_EQ(segment.vertices.size(), 2u);
             Vec3 from = WindowPosition(corners[j]->position, cube);
             Vec3 to = WindowPosition(corners[(j + 1) % 3]->position, cube);
-            ExpectNear(Vec3(segment.vertices[0].x, segment.vertices[0].y, 0),
-                       Vec3(from.x, from.y, 0), 1e-3);
-            ExpectNear(Vec3(segment.vertices[1].x, segment.vertices[1].y, 0), Vec3(to.x, to.y, 0),
-                       1e-3);
+            ExpectFedAt(segment.vertices[0], from);
+            ExpectFedAt(segment.vertices[1], to);
         }
     }
 }
