@@ -3,17 +3,7 @@
 namespace {
 using CamWindow = GameTest;
 
-class CamMouse : public GameTest {
-  protected:
-    void StartDrag(int x, int y, bool left, bool right) {
-        Cam().OnMouseMove(x, y);
-        if (left)
-            Cam().OnMouseButton(0, true);
-        if (right)
-            Cam().OnMouseButton(2, true);
-        Cam().OnMouseMove(x, y);
-    }
-};
+using CamMouse = GameTest;
 } // namespace
 
 TEST_F(CamWindow, RidingCameraLooksStraightUpFromTheMastAtTheStart) {
@@ -88,18 +78,18 @@ TEST_F(CamWindow, MainViewKeysDoNothingHere) {
 }
 
 TEST_F(CamMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {
-    Cam().OnMouseButton(0, true);
+    Cam().OnMouseButton(LeftButton, true);
     Cam().OnMouseMove(40, 60);
     ExpectSameMast(TheLander(), *GameLander());
     EXPECT_EQ(Cam().lastX, 40);
     EXPECT_EQ(Cam().lastY, 60);
-    Cam().OnMouseButton(0, false);
+    Cam().OnMouseButton(LeftButton, false);
     Cam().OnMouseMove(90, 90);
     ExpectSameMast(TheLander(), *GameLander());
 }
 
 TEST_F(CamMouse, LeftDragSwivelsAndTiltsTheMast) {
-    StartDrag(100, 100, true, false);
+    StartDrag(Cam(), 100, 100, {LeftButton});
     Cam().OnMouseMove(105, 100); // dx 2: 6 degrees
     auto expected = GameLander();
     expected->SwivelMast(6);
@@ -112,7 +102,7 @@ TEST_F(CamMouse, LeftDragSwivelsAndTiltsTheMast) {
 }
 
 TEST_F(CamMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
-    StartDrag(0, 0, false, true);
+    StartDrag(Cam(), 0, 0, {RightButton});
     Cam().OnMouseMove(4, 6);
     auto expected = GameLander();
     expected->SwivelMast(6);
@@ -121,7 +111,7 @@ TEST_F(CamMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
 }
 
 TEST_F(CamMouse, WithBothButtonsTheLeftButtonsTiltWins) {
-    StartDrag(0, 0, true, true);
+    StartDrag(Cam(), 0, 0, {LeftButton, RightButton});
     Cam().OnMouseMove(-5, 4);
     auto expected = GameLander();
     expected->SwivelMast(-6);
@@ -136,7 +126,7 @@ TEST_F(CamMouse, MovesWithoutButtonsLeaveTheMast) {
 }
 
 TEST_F(CamMouse, DragsDoNotTouchTheMainViewsState) {
-    StartDrag(0, 0, true, true);
+    StartDrag(Cam(), 0, 0, {LeftButton, RightButton});
     Cam().OnMouseMove(40, 40);
     EXPECT_EQ(TheLander().engine.yaw, 0);
     EXPECT_EQ(View().orbitDistance, 300);
