@@ -104,7 +104,7 @@ void Replay::OnMainFrame() {
     camFrames = 0;
     if (SaveWanted(framesDrawn)) {
         Picture picture;
-        if (ReadBack(app.mainWindow.extra->window, picture))
+        if (ReadBack(*app.mainWindow.extra, picture))
             Save("main", framesDrawn, picture);
         if (camPictureFrame == framesDrawn)
             Save("cam", framesDrawn, camPicture);
@@ -118,7 +118,7 @@ void Replay::OnCamFrame() {
     lastDrawn = app.camWindow.extra->window;
     ++camFrames;
     const int frame = framesDrawn + 1; // the main view draws this frame next
-    if (camFrames == 1 && SaveWanted(frame) && ReadBack(app.camWindow.extra->window, camPicture))
+    if (camFrames == 1 && SaveWanted(frame) && ReadBack(*app.camWindow.extra, camPicture))
         camPictureFrame = frame;
 }
 
@@ -159,9 +159,13 @@ bool Replay::SaveWanted(int frame) const {
     return false;
 }
 
-bool Replay::ReadBack(HWND window, Picture& picture) {
+bool Replay::ReadBack(const GLWindowExtra& record, Picture& picture) {
     RECT client;
-    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) {
+    if (wglGetCurrentDC() != record.deviceContext) {
+        Problem("frame " + std::to_string(framesDrawn) + ": a window swapped without its context");
+        return false;
+    }
+    if (!GetClientRect(record.window, &client) || client.right <= 0 || client.bottom <= 0) {
         Problem("frame " + std::to_string(framesDrawn) + ": a window has no client area");
         return false;
     }
