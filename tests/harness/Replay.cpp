@@ -89,15 +89,17 @@ bool Replay::PaintInTurn(HWND window) {
 void Replay::Pace(HWND window) {
     const auto paced = reinterpret_cast<LONG_PTR>(&PacedWindowProc);
     const LONG_PTR previous = SetWindowLongPtrA(window, GWLP_WNDPROC, paced);
-    if (previous && previous != paced)
+    if (!previous)
+        Problem("a window's procedure cannot be replaced: paints out of turn stay in");
+    else if (previous != paced)
         gameProc = reinterpret_cast<WNDPROC>(previous);
 }
 
 void Replay::OnMainFrame() {
     lastDrawn = app.mainWindow.extra->window;
     ++framesDrawn;
-    // Each pass of the loop paints the camera window, then the main view. Another count means
-    // the platform painted a window again in between, and the pictures would not repeat.
+    // Each pass of the loop paints the camera window, then the main view, and the pacing keeps
+    // it so. Another count means a paint slipped through, and the pictures would not repeat.
     if (camFrames != 1)
         Problem("frame " + std::to_string(framesDrawn) + ": the camera window drew " +
                 std::to_string(camFrames) + " times since the main view's last frame");
