@@ -89,22 +89,24 @@ bool Replay::PaintInTurn(HWND window) {
 void Replay::Pace(HWND window) {
     const auto paced = reinterpret_cast<LONG_PTR>(&PacedWindowProc);
     const LONG_PTR previous = SetWindowLongPtrA(window, GWLP_WNDPROC, paced);
-    if (previous && previous != paced)
+    if (!previous)
+        Problem("a window's procedure cannot be replaced: paints out of turn stay in");
+    else if (previous != paced)
         gameProc = reinterpret_cast<WNDPROC>(previous);
 }
 
 void Replay::OnMainFrame() {
     lastDrawn = app.mainWindow.extra->window;
     ++framesDrawn;
-    // Each pass of the loop paints the camera window, then the main view. Another count means
-    // the platform painted a window again in between, and the pictures would not repeat.
+    // Each pass of the loop paints the camera window, then the main view, and the pacing keeps
+    // it so. Another count means a paint slipped through, and the pictures would not repeat.
     if (camFrames != 1)
         Problem("frame " + std::to_string(framesDrawn) + ": the camera window drew " +
                 std::to_string(camFrames) + " times since the main view's last frame");
     camFrames = 0;
     if (SaveWanted(framesDrawn)) {
         Picture picture;
-        if (ReadBack(app.mainWindow.extra->window, picture))
+        if (ReadBack(*app.mainWindow.extra, picture))
             Save("main", framesDrawn, picture);
         if (camPictureFrame == framesDrawn)
             Save("cam", framesDrawn, camPicture);
@@ -118,7 +120,7 @@ void Replay::OnCamFrame() {
     lastDrawn = app.camWindow.extra->window;
     ++camFrames;
     const int frame = framesDrawn + 1; // the main view draws this frame next
-    if (camFrames == 1 && SaveWanted(frame) && ReadBack(app.camWindow.extra->window, camPicture))
+    if (camFrames == 1 && SaveWanted(frame) && ReadBack(*app.camWindow.extra, camPicture))
         camPictureFrame = frame;
 }
 
@@ -159,9 +161,13 @@ bool Replay::SaveWanted(int frame) const {
     return false;
 }
 
-bool Replay::ReadBack(HWND window, Picture& picture) {
+bool Replay::ReadBack(const GLWindowExtra& record, Picture& picture) {
     RECT client;
-    if (!GetClientRect(window, &client) || client.right <= 0 || client.bottom <= 0) {
+    if (wglGetCurrentDC() != record.deviceContext) {
+        Problem("frame " + std::to_string(framesDrawn) + ": a window swapped without its context");
+        return false;
+    }
+    if (!GetClientRect(record.window, &client) || client.right <= 0 || client.bottom <= 0) {
         Problem("frame " + std::to_string(framesDrawn) + ": a window has no client area");
         return false;
     }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class GLWindowExtra;
 class LanderApp;
 
 class Replay {
@@ -47,8 +48,8 @@ class Replay {
     void Pace(HWND window);
     void PostKey(const ScriptAction& action);
     bool SaveWanted(int frame) const;
-    // Reads back the back buffer of the window whose context is current.
-    bool ReadBack(HWND window, Picture& picture);
+    // Reads back the window's back buffer; its context must be the current one.
+    bool ReadBack(const GLWindowExtra& record, Picture& picture);
     void Save(const char* name, int frame, const Picture& picture);
     void Problem(const std::string& text);
 
