@@ -8,32 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 // A fresh working folder for the test's lifetime: the bodies read their pictures by relative
 // name.
-class ScratchFolder {
+class PictureFolder {
   public:
-    ScratchFolder() {
-        char buffer[4096];
-        if (getcwd(buffer, sizeof buffer))
-            previous = buffer;
-        if (MakeScratchFolder("moonhop-bodies-", path)) {
-            ok = chdir(path.c_str()) == 0;
-        }
-    }
-    ~ScratchFolder() {
-        for (const std::string& file : files)
-            std::remove(file.c_str());
-        if (!previous.empty() && chdir(previous.c_str()) != 0)
-            std::abort();
-        if (!path.empty())
-            rmdir(path.c_str());
-    }
+    PictureFolder() : here(folder.Path()) {}
     // Writes an uncompressed 24-bit bitmap of one colour.
     void WriteBitmap(const char* name, int size, unsigned char r, unsigned char g,
                      unsigned char b) {
@@ -65,15 +47,12 @@ class ScratchFolder {
         ASSERT_NE(f, nullptr);
         std::fwrite(data.data(), 1, data.size(), f);
         std::fclose(f);
-        files.push_back(name);
     }
-    bool Ok() const { return ok; }
+    bool Ok() const { return folder.Ok() && here.Ok(); }
 
   private:
-    std::string previous;
-    std::string path;
-    std::vector<std::string> files;
-    bool ok = false;
+    ScratchFolder folder{"moonhop-bodies-"};
+    WorkingFolder here;
 };
 
 struct Pixel {
@@ -128,7 +107,7 @@ class BodiesInContext : public ::testing::Test {
         glLoadIdentity();
     }
     TestContext ctx;
-    ScratchFolder folder;
+    PictureFolder folder;
 };
 } // namespace
 
@@ -153,7 +132,7 @@ TEST(BodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
 }
 
 TEST(BodiesWithoutContext, LoadTextureWithoutAContextLeavesNoTextureName) {
-    ScratchFolder folder; // no picture: nothing reaches OpenGL but the name and the binding
+    PictureFolder folder; // no picture: nothing reaches OpenGL but the name and the binding
     ASSERT_TRUE(folder.Ok());
     LandingDisk disk;
     {

@@ -43,13 +43,6 @@ std::vector<std::uint8_t> BmpHeaders(int width, int height, int bits, unsigned p
 }
 } // namespace
 
-std::string ScratchFolder(const std::string& name) {
-    std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
-}
-
 bool WriteBmp24(const std::string& path, const std::vector<std::vector<Bgr>>& rows) {
     int width = static_cast<int>(rows[0].size());
     int stride = (width * 3 + 3) / 4 * 4;
