@@ -88,7 +88,7 @@ TEST_F(MainViewMouse, MovesWithoutButtonsOnlyRecordThePlace) {
     EXPECT_EQ(View().lastY, 400);
 }
 
-TEST(MainViewWithoutScene, BothButtonDragIsIgnored) {
+TEST(MainViewMouseWithoutScene, BothButtonDragIsIgnored) {
     MainViewWindow view;
     view.OnMouseButton(LeftButton, true);
     view.OnMouseButton(RightButton, true);

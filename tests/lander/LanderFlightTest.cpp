@@ -57,7 +57,7 @@ double Angle(const Vec3& a, const Vec3& b) {
 }
 } // namespace
 
-TEST(LanderIgnition, StraightUpAtPowerFive) {
+TEST(LanderFlightIgnition, StraightUpAtPowerFive) {
     auto lander = GameLander();
     SeedRandom(1);
     lander->Launch();
@@ -74,7 +74,7 @@ TEST(LanderIgnition, StraightUpAtPowerFive) {
     ExpectNear(lander->cameraPoint, Vec3(0, 797.5 + 4.68, 0), 1e-7);
 }
 
-TEST(LanderIgnition, PlumeCountIsPowerToTheFourthCapped) {
+TEST(LanderFlightIgnition, PlumeCountIsPowerToTheFourthCapped) {
     struct Case {
         double power;
         int count;
@@ -88,7 +88,7 @@ TEST(LanderIgnition, PlumeCountIsPowerToTheFourthCapped) {
     }
 }
 
-TEST(LanderIgnition, LaunchesWithTheAimAtIgnitionNotAtLaunch) {
+TEST(LanderFlightIgnition, LaunchesWithTheAimAtIgnitionNotAtLaunch) {
     auto lander = GameLander();
     lander->Launch();
     lander->engine.AdjustPower(1); // still armed: this counts
@@ -101,7 +101,7 @@ TEST(LanderIgnition, LaunchesWithTheAimAtIgnitionNotAtLaunch) {
     EXPECT_NEAR(lander->velocity.y, velocity.y - 0.32, 1e-6);
 }
 
-TEST(LanderStanding, UpdateOnlyMovesParticles) {
+TEST(LanderFlightStanding, UpdateOnlyMovesParticles) {
     auto lander = GameLander();
     lander->Launch();
     FlyUntilStopped(*lander);
@@ -116,14 +116,14 @@ TEST(LanderStanding, UpdateOnlyMovesParticles) {
     EXPECT_NE(first.position, lander->engine.particles.slots[0].position);
 }
 
-TEST(LanderStanding, NeverLaunchedUpdateChangesNothing) {
+TEST(LanderFlightStanding, NeverLaunchedUpdateChangesNothing) {
     auto lander = GameLander();
     Snapshot before(*lander);
     lander->Update(kLanderStep);
     ExpectSame(Snapshot(*lander), before);
 }
 
-TEST(LanderTouchdown, TheDetectingStepDoesNotMove) {
+TEST(LanderFlightTouchdown, TheDetectingStepDoesNotMove) {
     auto lander = GameLander();
     lander->Launch();
     std::unique_ptr<Snapshot> last;
@@ -148,7 +148,7 @@ TEST(LanderTouchdown, TheDetectingStepDoesNotMove) {
     EXPECT_GE((last->position + Vec3()).Length(), 700.0);
 }
 
-TEST(LanderTouchdown, StraightUpComesBackDownWhereItStarted) {
+TEST(LanderFlightTouchdown, StraightUpComesBackDownWhereItStarted) {
     auto lander = GameLander();
     lander->Launch();
     int steps = FlyUntilStopped(*lander);
@@ -158,7 +158,7 @@ TEST(LanderTouchdown, StraightUpComesBackDownWhereItStarted) {
     EXPECT_FALSE(lander->engine.particles.emitting);
 }
 
-TEST(LanderTouchdown, LeanedJumpWithYawLandsUprightAndStops) {
+TEST(LanderFlightTouchdown, LeanedJumpWithYawLandsUprightAndStops) {
     auto lander = GameLander();
     lander->engine.AdjustPitch(45);
     lander->engine.AdjustYaw(30);

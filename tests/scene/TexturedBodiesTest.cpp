@@ -79,9 +79,9 @@ GLint LevelWidth(int level) {
 
 const int kSize = 64;
 
-class BodiesInContext : public ::testing::Test {
+class TexturedBodiesInContext : public ::testing::Test {
   protected:
-    BodiesInContext() : ctx(kSize, kSize) {}
+    TexturedBodiesInContext() : ctx(kSize, kSize) {}
     void SetUp() override {
         ASSERT_TRUE(ctx.Ok());
         ASSERT_TRUE(folder.Ok());
@@ -111,7 +111,7 @@ class BodiesInContext : public ::testing::Test {
 };
 } // namespace
 
-TEST(BodiesWithoutContext, DrawBeforeCreateIsHarmless) {
+TEST(TexturedBodiesWithoutContext, DrawBeforeCreateIsHarmless) {
     Sphere sphere;
     StarSphere stars;
     LandingDisk disk;
@@ -121,7 +121,7 @@ TEST(BodiesWithoutContext, DrawBeforeCreateIsHarmless) {
     EXPECT_EQ(sphere.quadric, nullptr);
 }
 
-TEST(BodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
+TEST(TexturedBodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
     LandingDisk disk;
     disk.Create(70.0f, 70, 70, true);
     ASSERT_NE(disk.quadric, nullptr);
@@ -131,7 +131,7 @@ TEST(BodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
     EXPECT_EQ(disk.stacks, 4);
 }
 
-TEST(BodiesWithoutContext, LoadTextureWithoutAContextLeavesNoTextureName) {
+TEST(TexturedBodiesWithoutContext, LoadTextureWithoutAContextLeavesNoTextureName) {
     PictureFolder folder; // no picture: nothing reaches OpenGL but the name and the binding
     ASSERT_TRUE(folder.Ok());
     LandingDisk disk;
@@ -146,7 +146,7 @@ TEST(BodiesWithoutContext, LoadTextureWithoutAContextLeavesNoTextureName) {
     EXPECT_EQ(disk.texture, 0u); // not the name of a context that is gone
 }
 
-TEST_F(BodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) {
+TEST_F(TexturedBodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) {
     folder.WriteBitmap("StarSphere.bmp", 8, 255, 0, 0);
     StarSphere stars;
     stars.LoadTexture();
@@ -163,7 +163,7 @@ TEST_F(BodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) 
     EXPECT_EQ(stars.image.Width(), 0); // the pixels are freed at once
 }
 
-TEST_F(BodiesInContext, MissingPictureLeavesAnEmptyBoundTexture) {
+TEST_F(TexturedBodiesInContext, MissingPictureLeavesAnEmptyBoundTexture) {
     LandingDisk disk;
     disk.LoadTexture();
     EXPECT_NE(disk.texture, 0u);
@@ -172,7 +172,7 @@ TEST_F(BodiesInContext, MissingPictureLeavesAnEmptyBoundTexture) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(BodiesInContext, StarSphereDrawLeavesLightingAndCullingOnAndTexturingOff) {
+TEST_F(TexturedBodiesInContext, StarSphereDrawLeavesLightingAndCullingOnAndTexturingOff) {
     StarSphere stars;
     stars.Create(10000, 25, 25, true);
     stars.LoadTexture();
@@ -187,7 +187,7 @@ TEST_F(BodiesInContext, StarSphereDrawLeavesLightingAndCullingOnAndTexturingOff)
     EXPECT_EQ(Integer(GL_MODELVIEW_STACK_DEPTH), 1);
 }
 
-TEST_F(BodiesInContext, StarSphereShowsItsPictureUnlitFromInside) {
+TEST_F(TexturedBodiesInContext, StarSphereShowsItsPictureUnlitFromInside) {
     folder.WriteBitmap("StarSphere.bmp", 8, 255, 0, 0);
     StarSphere stars;
     stars.Create(10000, 25, 25, true);
@@ -202,7 +202,7 @@ TEST_F(BodiesInContext, StarSphereShowsItsPictureUnlitFromInside) {
     EXPECT_EQ(p.b, 0);
 }
 
-TEST_F(BodiesInContext, StarSphereWithoutPictureIsWhite) {
+TEST_F(TexturedBodiesInContext, StarSphereWithoutPictureIsWhite) {
     StarSphere stars;
     stars.Create(10000, 25, 25, true);
     stars.LoadTexture();
@@ -214,7 +214,7 @@ TEST_F(BodiesInContext, StarSphereWithoutPictureIsWhite) {
     EXPECT_EQ(p.b, 255);
 }
 
-TEST_F(BodiesInContext, LandingDiskWithoutPictureIsAGreyDiskOfRadius70) {
+TEST_F(TexturedBodiesInContext, LandingDiskWithoutPictureIsAGreyDiskOfRadius70) {
     LandingDisk disk;
     disk.Create(70.0f, 70, 70, true);
     disk.LoadTexture();
@@ -231,7 +231,7 @@ TEST_F(BodiesInContext, LandingDiskWithoutPictureIsAGreyDiskOfRadius70) {
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 }
 
-TEST_F(BodiesInContext, LandingDiskFacesUpAndModulatesItsPictureByGrey) {
+TEST_F(TexturedBodiesInContext, LandingDiskFacesUpAndModulatesItsPictureByGrey) {
     folder.WriteBitmap("LandingDisk.bmp", 8, 0, 255, 0);
     LandingDisk disk;
     disk.Create(70.0f, 70, 70, true);
@@ -245,7 +245,7 @@ TEST_F(BodiesInContext, LandingDiskFacesUpAndModulatesItsPictureByGrey) {
     EXPECT_EQ(centre.b, 0);
 }
 
-TEST_F(BodiesInContext, SphereSendsItsColourWithoutItsAlpha) {
+TEST_F(TexturedBodiesInContext, SphereSendsItsColourWithoutItsAlpha) {
     Sphere sphere;
     sphere.colour = Rgba(0, 0, 1, 0); // a transparent alpha here must not reach OpenGL
     sphere.Create(100.0f, 20, 20, false);
@@ -260,7 +260,7 @@ TEST_F(BodiesInContext, SphereSendsItsColourWithoutItsAlpha) {
     EXPECT_EQ(colour[3], 1.0f); // a three-component colour is opaque
 }
 
-TEST_F(BodiesInContext, SphereDrawsInItsColourAtTheOrigin) {
+TEST_F(TexturedBodiesInContext, SphereDrawsInItsColourAtTheOrigin) {
     Sphere sphere;
     sphere.colour = Rgba(0, 0, 1, 1);
     sphere.Create(50.0f, 30, 30, false);

@@ -38,7 +38,7 @@ std::vector<TriVertex*> DrawnCorners(const TriNode* n) {
     return {n->Corner(0), n->Corner(1), n->Corner(2)};
 }
 
-class DrawTreeTest : public ::testing::Test {
+class DrawTreeStyles : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(context.Ok());
@@ -66,7 +66,7 @@ class DrawTreeTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(DrawTreeTest, EveryStyleEmitsEachLeafOnceInTreeOrder) {
+TEST_F(DrawTreeStyles, EveryStyleEmitsEachLeafOnceInTreeOrder) {
     ASSERT_EQ(leaves.size(), 32u);
     for (DrawMode mode : {Flat, Smooth, HeightColoured}) {
         SCOPED_TRACE(mode);
@@ -84,7 +84,7 @@ TEST_F(DrawTreeTest, EveryStyleEmitsEachLeafOnceInTreeOrder) {
     }
 }
 
-TEST_F(DrawTreeTest, WireEmitsEachLeafAsAClosedLoop) {
+TEST_F(DrawTreeStyles, WireEmitsEachLeafAsAClosedLoop) {
     std::vector<FedPrimitive> fed = Feedback(Drawing(Wire));
     EXPECT_EQ(CountKind(fed, FedPrimitive::Polygon), 0u);
     EXPECT_EQ(CountKind(fed, FedPrimitive::Line), 96u); // line-reset tokens included
@@ -102,7 +102,7 @@ TEST_F(DrawTreeTest, WireEmitsEachLeafAsAClosedLoop) {
     }
 }
 
-TEST_F(DrawTreeTest, WireSendsNoNormalAndComputesNone) {
+TEST_F(DrawTreeStyles, WireSendsNoNormalAndComputesNone) {
     glNormal3d(0, 0, 1);
     for (const Vec3& n : FedNormals(Drawing(Wire)))
         ExpectNear(n, Vec3(0, 0, 1), 1e-5);
@@ -112,7 +112,7 @@ TEST_F(DrawTreeTest, WireSendsNoNormalAndComputesNone) {
     }
 }
 
-TEST_F(DrawTreeTest, FlatGivesEveryCornerTheFaceNormal) {
+TEST_F(DrawTreeStyles, FlatGivesEveryCornerTheFaceNormal) {
     glNormal3d(0, 0, 1);
     std::vector<Vec3> normals = FedNormals(Drawing(Flat));
     ASSERT_EQ(normals.size(), 3 * leaves.size());
@@ -121,7 +121,7 @@ TEST_F(DrawTreeTest, FlatGivesEveryCornerTheFaceNormal) {
     EXPECT_EQ(leaves[0]->Corner(0)->normal, Vec3(0, 0, 0));
 }
 
-TEST_F(DrawTreeTest, SmoothGivesEveryCornerItsVertexNormal) {
+TEST_F(DrawTreeStyles, SmoothGivesEveryCornerItsVertexNormal) {
     for (DrawMode mode : {Smooth, HeightColoured}) {
         SCOPED_TRACE(mode);
         std::vector<Vec3> normals = FedNormals(Drawing(mode));
@@ -134,7 +134,7 @@ TEST_F(DrawTreeTest, SmoothGivesEveryCornerItsVertexNormal) {
     }
 }
 
-TEST_F(DrawTreeTest, HeightColouredAsksTheTableForEveryCorner) {
+TEST_F(DrawTreeStyles, HeightColouredAsksTheTableForEveryCorner) {
     DistanceTable table;
     glColor4f(0.1f, 0.2f, 0.3f, 0.4f);
     std::vector<FedPrimitive> fed = Feedback(Drawing(HeightColoured, &table));
@@ -151,7 +151,7 @@ TEST_F(DrawTreeTest, HeightColouredAsksTheTableForEveryCorner) {
     }
 }
 
-TEST_F(DrawTreeTest, OtherStylesLeaveTheColourToTheCaller) {
+TEST_F(DrawTreeStyles, OtherStylesLeaveTheColourToTheCaller) {
     DistanceTable table;
     for (DrawMode mode : {Wire, Flat, Smooth}) {
         glColor4f(0.1f, 0.2f, 0.3f, 0.4f);

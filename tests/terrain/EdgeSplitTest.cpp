@@ -33,19 +33,12 @@ double MidpointDistance(const TriEdge* e) {
 }
 } // namespace
 
-TEST(RandomSequence, StartsFromZeroAsTheMoonExpects) {
-    SeedRandom(0);
-    EXPECT_EQ(NextRandom(), 38);
-    EXPECT_EQ(NextRandom(), 7719);
-    EXPECT_EQ(NextRandom(), 21238);
-}
-
-TEST(SplitSeed, ACornerWithAZeroCoordinateSeedsZero) {
+TEST(EdgeSplitSeed, ACornerWithAZeroCoordinateSeedsZero) {
     EXPECT_EQ(SplitSeed(Vec3(0, 0, 700), 1), 0u);
     EXPECT_EQ(SplitSeed(Vec3(-350.5, 0, 12), 4), 0u);
 }
 
-TEST(SplitSeed, TruncatesTheProductTowardZeroAndKeepsTheLowBits) {
+TEST(EdgeSplitSeed, TruncatesTheProductTowardZeroAndKeepsTheLowBits) {
     EXPECT_EQ(SplitSeed(Vec3(1.5, 2, 3), 2), 18u);          // ((3*2)*1.5)*2
     EXPECT_EQ(SplitSeed(Vec3(1, 1, 2.9), 1), 2u);           // 2.9 -> 2
     EXPECT_EQ(SplitSeed(Vec3(-1, 1, 2.9), 1), 0xfffffffeu); // -2.9 -> -2
@@ -53,7 +46,7 @@ TEST(SplitSeed, TruncatesTheProductTowardZeroAndKeepsTheLowBits) {
     EXPECT_EQ(SplitSeed(Vec3(-1, 1, 4294967301.0), 1), 0xfffffffbu);
 }
 
-TEST(SplitSeed, AProductOutsideSixtyFourBitsSeedsZero) {
+TEST(EdgeSplitSeed, AProductOutsideSixtyFourBitsSeedsZero) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(SplitSeed(Vec3(nan, 1, 1), 1), 0u);

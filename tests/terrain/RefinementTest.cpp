@@ -10,7 +10,7 @@ namespace {
 const int f2 = 1;
 } // namespace
 
-TEST(IsNear, IsFalseAtExactlyReachOverD) {
+TEST(RefinementIsNear, IsFalseAtExactlyReachOverD) {
     Octahedron o(3);
     TriNode* n = o.Root(f2);
     Vec3 point(7, 1, 1); // 6 from the centroid
@@ -19,7 +19,7 @@ TEST(IsNear, IsFalseAtExactlyReachOverD) {
     EXPECT_FALSE(n->IsNear(point, 11.999999, 2, 6));
 }
 
-TEST(IsNear, IsFalseFromTheDepthLimitOnEvenAtTheCentroid) {
+TEST(RefinementIsNear, IsFalseFromTheDepthLimitOnEvenAtTheCentroid) {
     Octahedron o(3);
     Vec3 centroid(1, 1, 1);
     EXPECT_TRUE(o.Root(f2)->IsNear(centroid, 1.0, 5, 6));
@@ -27,7 +27,7 @@ TEST(IsNear, IsFalseFromTheDepthLimitOnEvenAtTheCentroid) {
     EXPECT_FALSE(o.Root(f2)->IsNear(centroid, 1e9, 7, 6));
 }
 
-TEST(Collapse, LeavesPermanentChildrenAlone) {
+TEST(RefinementCollapse, LeavesPermanentChildrenAlone) {
     Octahedron o(700);
     o.Root(0)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     LiveCounts before = LiveCounts::Now();
@@ -36,14 +36,14 @@ TEST(Collapse, LeavesPermanentChildrenAlone) {
     EXPECT_TRUE(LiveCounts::Now() == before);
 }
 
-TEST(Collapse, OfALeafDoesNothing) {
+TEST(RefinementCollapse, OfALeafDoesNothing) {
     Octahedron o(700);
     LiveCounts before = LiveCounts::Now();
     o.Root(3)->Collapse();
     EXPECT_TRUE(LiveCounts::Now() == before);
 }
 
-TEST(Collapse, FreesTheMidpointsNoNeighbourUses) {
+TEST(RefinementCollapse, FreesTheMidpointsNoNeighbourUses) {
     Octahedron o(700);
     LiveCounts start = LiveCounts::Now();
     TriNode* f1 = o.Root(0);
@@ -68,7 +68,7 @@ TEST(Collapse, FreesTheMidpointsNoNeighbourUses) {
     EXPECT_TRUE(LiveCounts::Now() == start);
 }
 
-TEST(RefineNear, SplitsLeavesInReachAndCollapsesThemBehind) {
+TEST(RefinementPass, SplitsLeavesInReachAndCollapsesThemBehind) {
     Octahedron o(700);
     LiveCounts start = LiveCounts::Now();
     TriNode* root = o.Root(1);
@@ -86,7 +86,7 @@ TEST(RefineNear, SplitsLeavesInReachAndCollapsesThemBehind) {
     EXPECT_TRUE(LiveCounts::Now() == start);
 }
 
-TEST(RegisterCorners, RegistersEveryLeafAtItsThreeCorners) {
+TEST(RefinementRegisterCorners, RegistersEveryLeafAtItsThreeCorners) {
     Octahedron o(700);
     TriNode* root = o.Root(0);
     root->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700, nullptr, 2);
@@ -103,7 +103,7 @@ TEST(RegisterCorners, RegistersEveryLeafAtItsThreeCorners) {
     }
 }
 
-TEST(RegisterCorners, AgainWithoutAPassRepeatsEntriesUpToSix) {
+TEST(RefinementRegisterCorners, AgainWithoutAPassRepeatsEntriesUpToSix) {
     Octahedron o(700);
     TriNode* root = o.Root(0);
     root->RegisterCorners();

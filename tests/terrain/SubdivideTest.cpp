@@ -31,7 +31,7 @@ void ExpectOutwardAndCounterClockwise(const TriNode* n) {
 }
 } // namespace
 
-TEST(OctahedronSeedFaces, AreClosedOutwardAndCounterClockwise) {
+TEST(SubdivideSeedFaces, AreClosedOutwardAndCounterClockwise) {
     Octahedron o(700);
     for (int i = 0; i < OctahedronSeed::faceCount; ++i) {
         SCOPED_TRACE(i);
@@ -46,7 +46,7 @@ TEST(OctahedronSeedFaces, AreClosedOutwardAndCounterClockwise) {
     EXPECT_EQ(o.Root(0)->Corner(0)->position, Vec3(0, 0, 700));
 }
 
-TEST(OctahedronSeedFaces, TheUpperHalfHasNoLowerFaces) {
+TEST(SubdivideSeedFaces, TheUpperHalfHasNoLowerFaces) {
     LiveCounts before = LiveCounts::Now();
     OctahedronSeed upper(35, SeedPart::UpperHalf);
     EXPECT_EQ(upper.vertices[5], nullptr);

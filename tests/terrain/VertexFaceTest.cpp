@@ -42,7 +42,7 @@ TEST(VertexFaces, RemovingANodeDropsEveryEntryOfItAndKeepsTheOthersInOrder) {
     EXPECT_EQ(v.faceCount, 2);
 }
 
-TEST(VertexNormal, WithoutFacesIsZeroAndNotCached) {
+TEST(VertexFaceNormal, WithoutFacesIsZeroAndNotCached) {
     Octahedron o(700);
     TriVertex v(Vec3(0, 700, 0));
     EXPECT_EQ(v.VertexNormal(), Vec3(0, 0, 0));
@@ -50,7 +50,7 @@ TEST(VertexNormal, WithoutFacesIsZeroAndNotCached) {
     EXPECT_EQ(v.VertexNormal(), o.Root(1)->normal);
 }
 
-TEST(VertexNormal, IsTheNormalisedSumOfTheFacesAndStaysOnceComputed) {
+TEST(VertexFaceNormal, IsTheNormalisedSumOfTheFacesAndStaysOnceComputed) {
     Octahedron o(700);
     TriVertex* top = o.Root(0)->Corner(2); // +Y, shared by F1..F4
     ASSERT_EQ(top->position, Vec3(0, 700, 0));
@@ -64,7 +64,7 @@ TEST(VertexNormal, IsTheNormalisedSumOfTheFacesAndStaysOnceComputed) {
     EXPECT_EQ(top->VertexNormal(), n);
 }
 
-TEST(NodeDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
+TEST(VertexFaceDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
     Octahedron o(700);
     TriNode* f1 = o.Root(0);
     TriNode* f2 = o.Root(1);
@@ -94,7 +94,7 @@ TEST(NodeDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
     EXPECT_EQ(shared->VertexNormal(), expected);
 }
 
-TEST(NodeDestruction, TreesThatOwnTheirEdgesFreeEverything) {
+TEST(VertexFaceDestruction, TreesThatOwnTheirEdgesFreeEverything) {
     LiveCounts before = LiveCounts::Now();
     {
         OctahedronSeed upper(35, SeedPart::UpperHalf);
