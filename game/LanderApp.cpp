@@ -1,7 +1,6 @@
 #include "game/LanderApp.h"
 
 #include "game/WindowLayout.h"
-
 #include "lander/GameLander.h"
 #include "scene/LandingDisk.h"
 #include "scene/Random.h"

@@ -1,7 +1,6 @@
 #include "game/LanderCamWindow.h"
 
 #include "game/WindowLayout.h"
-
 #include "lander/Lander.h"
 #include "scene/Light.h"
 
