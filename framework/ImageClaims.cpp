@@ -40,6 +40,27 @@ bool BitmapInfoFits(const std::uint8_t* info, bool halfHeight) {
     return Fits(width, height);
 }
 
+// A bitmap file: its picture within the budget, and the pixel data its header states within
+// the file. The system's bitmap loader reads the rows of an uncompressed bitmap without
+// looking where the file ends (Wine's faults on a short one).
+bool BitmapFileFits(ImageFile& file, const std::uint8_t* head, size_t got) {
+    const std::uint8_t* info = head + 14;
+    const bool core = got >= 18 && Le32(info) == 12;
+    if (got < (core ? 26u : 54u))
+        return false; // shorter than its own headers
+    if (!BitmapInfoFits(info, false))
+        return false;
+    const long long width = core ? Le16(info + 4) : Signed32(info + 4);
+    const long long height = core ? Le16(info + 6) : Signed32(info + 8);
+    const long long bits = Le16(info + (core ? 10 : 14));
+    const std::uint32_t compression = core ? 0 : Le32(info + 16);
+    const long long rows =
+        ((width < 0 ? -width : width) * bits + 31) / 32 * 4 * (height < 0 ? -height : height);
+    const long long data = compression == 0 || compression == 3 ? rows : Le32(info + 20);
+    const long long length = file.Length();
+    return length >= 0 && static_cast<long long>(Le32(head + 10)) + data <= length;
+}
+
 bool PngFits(const std::uint8_t* head) {
     return Fits(Be32(head + 16), Be32(head + 20));
 }
@@ -109,19 +130,19 @@ bool IconFits(ImageFile& file, const std::uint8_t* head) {
 
 } // namespace
 
-bool PictureClaimFitsBudget(const char* name) {
+bool PictureHeaderFits(const char* name) {
     ImageFile file(name);
     if (!file)
         return true;
-    // Enough for the sizes of a bitmap (with either kind of header), a PNG or a GIF. A file
-    // too short for the sizes of its kind claims nothing.
-    std::uint8_t head[26] = {};
+    // Enough for a bitmap's headers, or the sizes of a PNG or a GIF. A file too short for the
+    // sizes of its kind claims nothing.
+    std::uint8_t head[54] = {};
     const size_t got = std::fread(head, 1, sizeof head, file.Get());
     const auto starts = [&](const char* magic, size_t length) {
         return got >= length && std::memcmp(head, magic, length) == 0;
     };
     if (starts("BM", 2))
-        return got < 26 || BitmapInfoFits(head + 14, false);
+        return BitmapFileFits(file, head, got);
     if (starts("\x89PNG\r\n\x1A\n", 8))
         return got < 24 || PngFits(head);
     if (starts("\xFF\xD8", 2))

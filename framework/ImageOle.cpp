@@ -77,7 +77,7 @@ bool RenderInto(ImageExtra& image, IPicture* picture, HDC dc) {
 
 bool ImageExtra::ReadOlePicture(const char* name) {
     std::string path;
-    if (!FullPicturePath(name, path) || !PictureClaimFitsBudget(name))
+    if (!FullPicturePath(name, path) || !PictureHeaderFits(name))
         return false;
     const int wideLength = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
     std::vector<WCHAR> wide(wideLength > 0 ? static_cast<size_t>(wideLength) : 1);

@@ -209,10 +209,14 @@ TEST_F(PictureBudget, EveryReaderStaysWithinIt) {
 }
 
 // The check made before a file goes to the system's loaders, which believe what a header
-// claims: 4096 x 4096 is the whole budget at 4 bytes a pixel.
+// claims: 4096 x 4096 is the whole budget at 4 bytes a pixel, and a bitmap must hold its rows.
 TEST_F(PictureBudget, HeadersAreMeasuredBeforeTheLoadersSeeThem) {
     BmpLayout core;
     core.header = 12;
+    // Run-length bitmaps state no rows, only their data's length.
+    const auto runs = [](int width, int height) { return Bmp(width, height, 8, {}, {0, 1}, 1); };
+    const Bytes whole = Bmp(3, 2, 24, {}, Bytes(24, 9));
+    const Bytes bigPng = ShortPng(65535, 65535);
     // A GIF whose screen fits but whose first image, past a colour table and an extension,
     // does not.
     const auto gifWithImage = [](int width, int height) {
@@ -243,14 +247,17 @@ TEST_F(PictureBudget, HeadersAreMeasuredBeforeTheLoadersSeeThem) {
         bool fits;
     };
     const Case cases[] = {
-        {"bitmap", Bmp(4096, 4096, 24, {}, {}), true},
-        {"bitmap", Bmp(4097, 4096, 24, {}, {}), false},
-        {"top-down bitmap", Bmp(4096, -4096, 24, {}, {}), true},
-        {"top-down bitmap", Bmp(4096, -4097, 24, {}, {}), false},
-        {"core bitmap", Bmp(4096, 4096, 24, {}, {}, core), true},
+        {"bitmap", runs(4096, 4096), true},
+        {"bitmap", runs(4097, 4096), false},
+        {"top-down bitmap", runs(4096, -4096), true},
+        {"top-down bitmap", runs(4096, -4097), false},
+        {"core bitmap", Bmp(2, 2, 24, {}, Bytes(16, 0), core), true},
         {"core bitmap", Bmp(4096, 4097, 24, {}, {}, core), false},
+        {"bitmap with its rows", whole, true},
+        {"bitmap a byte short of its rows", Bytes(whole.begin(), whole.end() - 1), false},
+        {"bitmap cut in its header", Bytes(whole.begin(), whole.begin() + 40), false},
         {"png", ShortPng(4096, 4096), true},
-        {"png", ShortPng(65535, 65535), false},
+        {"png", bigPng, false},
         {"gif screen", ShortGif(4097, 4096), false},
         {"gif image", gifWithImage(4096, 4096), true},
         {"gif image", gifWithImage(4096, 4097), false},
@@ -260,13 +267,13 @@ TEST_F(PictureBudget, HeadersAreMeasuredBeforeTheLoadersSeeThem) {
         {"icon bitmap", icon(IconBitmap(4097, 4096, 24, {}, {}, {})), false},
         {"icon png", icon(ShortPng(4097, 4096)), false},
         {"unknown kind", Bytes(64, 0xEE), true},
-        {"too short for a header", {'B', 'M', 0xFF, 0xFF}, true},
+        {"too short for a png's size", Bytes(bigPng.begin(), bigPng.begin() + 20), true},
     };
     for (const Case& c : cases) {
         WriteFile("pic", c.file);
-        EXPECT_EQ(PictureClaimFitsBudget("pic"), c.fits) << c.what;
+        EXPECT_EQ(PictureHeaderFits("pic"), c.fits) << c.what;
     }
-    EXPECT_TRUE(PictureClaimFitsBudget("absent"));
+    EXPECT_TRUE(PictureHeaderFits("absent"));
 }
 
 } // namespace
