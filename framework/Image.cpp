@@ -7,7 +7,6 @@
 #include "platform/PictureBudget.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <new>

@@ -113,7 +113,8 @@ std::vector<Crafted> Files() {
         BmpOf("fields-8192x8192.bmp", 8192, 8192, 32, {}, fields, true, O::Refused, kNothing),
         {"rle8-65535x65535.bmp", Bmp(65535, 65535, 8, palette, {0, 1}, rle8), 0, O::Refused,
          kNothing},
-        // The largest files the readers take, whole.
+        // The largest files the readers take, whole (run-length bitmaps are whole in the
+        // sweep below).
         {"rle-4096x4096.tga", RunPackets(4096, 4096, 0xFF), 0, O::Loaded, kOneStore},
         {"raw-top-4096x4096.tga", Tga(2, 4096, 4096, 32, 0x28, {}), 18 + 4LL * 4096 * 4096,
          O::Loaded, kOneStore},
@@ -121,9 +122,11 @@ std::vector<Crafted> Files() {
         BmpOf("24-top-4095x5461.bmp", 4095, -5461, 24, {}, plain, true, O::Loaded, kOneStore),
         BmpOf("fields-4096x4096.bmp", 4096, 4096, 32, {}, fields, true, O::Loaded, kAnyLoad),
         BmpOf("32-4096x4096.bmp", 4096, 4096, 32, {}, plain, true, O::Loaded, kAnyLoad),
-        {"rle8-4096x4096.bmp", Bmp(4096, 4096, 8, palette, {0, 1}, rle8), 0, O::Loaded, kAnyLoad},
-        {"rle4-4096x4096.bmp", Bmp(4096, 4096, 4, Bytes(64, 0), {0, 1}, rle4), 0, O::Loaded,
-         kAnyLoad},
+        // The picture loader keeps the decoded picture while it draws it into a bitmap. Stored
+        // without compression, as our writer does, 4000 x 4000 is the largest that the
+        // loader's limit on file sizes lets in.
+        {"4000x4000.png", PngFile(4000, 4000, 8, 6, false, Bytes(4000 * (1 + 4 * 4000), 0)), 0,
+         O::Loaded, kAnyLoad},
         // Just enough packets for the picture's size, of one pixel each: the store is
         // allocated, the stream ends early.
         {"rle-short-4096x4096.tga", RunPackets(4096, 4096, 0x00), 0, O::Refused, kOneStore},
@@ -165,6 +168,10 @@ std::vector<Crafted> Files() {
         {"rle8.bmp", 4096, 4096, true, false,
          [&](int w, int h) {
              return Bmp(w, h, 8, palette, {0, 1}, rle8);
+         }},
+        {"rle4.bmp", 4096, 4096, true, false,
+         [&](int w, int h) {
+             return Bmp(w, h, 4, Bytes(64, 0), {0, 1}, rle4);
          }},
         {"pic.png", 4096, 4096, true, false, ShortPng},
         {"pic.jpg", 4096, 4096, true, false, ShortJpeg},
