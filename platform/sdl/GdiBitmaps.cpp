@@ -22,6 +22,8 @@ std::unique_ptr<Bitmap> BitmapFromSurface(SDL_Surface* loaded) {
     if (!bitmap)
         return nullptr;
     const SDL_Palette* palette = loaded->format->palette;
+    if (palette && loaded->format->BytesPerPixel != 1)
+        return nullptr;
     for (int y = 0; y < loaded->h; ++y) {
         const std::uint8_t* from = static_cast<std::uint8_t*>(loaded->pixels) + y * loaded->pitch;
         std::uint8_t* to = bitmap->TopRow(y);
