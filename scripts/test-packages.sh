@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Tests the packages the way a player gets them. Makes both (scripts/package.sh); checks the
-# Debian package's files, dependencies, lintian's verdict and its menu entry; installs it,
-# plays the installed game through its launcher from an unrelated folder and removes it again,
-# checking that nothing is left behind; then unpacks the Windows zip into a scratch folder,
-# checks that the program imports only system DLLs, and plays it from there under Wine.
+# Debian package's files, dependencies, lintian's verdict, its menu entry and its software
+# centre entry; installs it, plays the installed game through its launcher from an unrelated
+# folder and removes it again, checking that nothing is left behind; then unpacks the Windows
+# zip into a scratch folder, checks that the program imports only system DLLs, and plays it
+# from there under Wine.
 # Usage: scripts/test-packages.sh [output-folder]   (default: build-package)
 # Skipped, with the reason, where a package cannot be installed: not root, or no dpkg.
 set -eu
@@ -23,7 +24,7 @@ if [ "$(dpkg-query -W -f='${db:Status-Status}' moonhop 2>/dev/null)" = installed
     echo "       its own build. Remove it first: dpkg -r moonhop" >&2
     exit 1
 fi
-"$root/scripts/deps.sh" lintian desktop-file-utils
+"$root/scripts/deps.sh" lintian desktop-file-utils appstream
 bash "$root/scripts/package.sh" "$out"
 deb=$(ls "$out"/moonhop_*.deb)
 zip=$(ls "$out"/moonhop-*-win64.zip)
@@ -49,11 +50,14 @@ fi
 park_pointer || true
 
 echo "== Debian package $(basename "$deb")"
+# The name software centres know the game by, which its menu entry's name follows.
+app=io.moonhop.moonhop
 dpkg-deb -c "$deb" | awk '{ print $1, $2, $6 }' | tee "$scratch/contents"
 listed() { grep -q " \\./$1\$" "$scratch/contents"; }
 for path in usr/games/moonhop usr/lib/games/moonhop/moonhop \
     usr/share/games/moonhop/{1DTexture_Moon,StarSphere,LandingDisk}.bmp \
-    usr/share/applications/moonhop.desktop usr/share/man/man6/moonhop.6.gz \
+    usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
+    usr/share/man/man6/moonhop.6.gz \
     usr/share/doc/moonhop/copyright usr/share/doc/moonhop/changelog.gz \
     usr/share/icons/hicolor/{32x32,48x48,64x64,128x128,256x256}/apps/moonhop.png; do
     expect "the package holds /$path" listed "$path"
@@ -69,7 +73,18 @@ cat "$scratch/lintian"
 expect "lintian reports no error" test -z "$(grep '^E:' "$scratch/lintian" || true)"
 dpkg-deb -x "$deb" "$scratch/unpacked"
 expect "desktop-file-validate accepts the menu entry" \
-    desktop-file-validate "$scratch/unpacked/usr/share/applications/moonhop.desktop"
+    desktop-file-validate "$scratch/unpacked/usr/share/applications/$app.desktop"
+# appstreamcli with every hint, pedantic ones included: true when it has nothing to say.
+appstream_silent() { # appstreamcli-arguments...
+    local said status=0
+    said=$(appstreamcli "$@" --pedantic --no-net 2>&1) || status=$?
+    echo "$said"
+    [ "$status" = 0 ] && ! grep -qE '^ *[EWIP]: ' <<<"$said"
+}
+expect "appstreamcli validate finds nothing to say of the software centre entry" \
+    appstream_silent validate "$scratch/unpacked/usr/share/metainfo/$app.metainfo.xml"
+expect "appstreamcli validate-tree accepts the installed tree: the menu entry it names is there" \
+    appstream_silent validate-tree "$scratch/unpacked"
 
 # What is there before installing, to tell afterwards what the package left behind.
 sed 's/^[^ ]* [^ ]* \.//; s|/$||' "$scratch/contents" | grep -v '^$' | sort >"$scratch/paths"
