@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Tests the packages the way a player gets them. Makes both (scripts/package.sh); checks the
 # Debian package's files, dependencies, lintian's verdict, its menu entry and its software
-# centre entry; installs it, plays the installed game through its launcher from an unrelated
-# folder and removes it again, checking that nothing is left behind; then unpacks the Windows
-# zip into a scratch folder, checks that the program imports only system DLLs, and plays it
-# from there under Wine.
+# centre entry; installs it, checks that its dependencies bring every library the game loads,
+# plays the installed game through its launcher from an unrelated folder and removes it again,
+# checking that nothing is left behind; installs it with apt on a clean minimal Debian made for
+# the purpose and plays it there; then unpacks the Windows zip into a scratch folder, checks
+# that the program imports only system DLLs, and plays it from there under Wine.
 # Usage: scripts/test-packages.sh [output-folder]   (default: build-package)
 # Skipped, with the reason, where a package cannot be installed: not root, or no dpkg.
 set -eu
@@ -24,7 +25,7 @@ if [ "$(dpkg-query -W -f='${db:Status-Status}' moonhop 2>/dev/null)" = installed
     echo "       its own build. Remove it first: dpkg -r moonhop" >&2
     exit 1
 fi
-"$root/scripts/deps.sh" lintian desktop-file-utils appstream
+"$root/scripts/deps.sh" lintian desktop-file-utils appstream debootstrap
 bash "$root/scripts/package.sh" "$out"
 deb=$(ls "$out"/moonhop_*.deb)
 zip=$(ls "$out"/moonhop-*-win64.zip)
@@ -99,6 +100,11 @@ existing "$scratch/paths" >"$scratch/before"
 expect "dpkg -i installs the package" dpkg -i "$deb"
 installed=1
 cc -o "$scratch/close_window" "$root/tests/e2e/close_window.c" -lX11
+if bash "$root/tests/packaging/loaded_libraries_test.sh" "$deb"; then
+    pass "the package's dependencies bring every library the installed game loads"
+else
+    fail "the package's dependencies bring every library the installed game loads"
+fi
 mkdir "$scratch/elsewhere"
 if (cd "$scratch/elsewhere" &&
     bash "$root/tests/e2e/game_end_to_end.sh" --launcher /usr/games/moonhop "$scratch/close_window"); then
@@ -114,6 +120,16 @@ expect "dpkg knows nothing more of moonhop (status \"$state\")" \
 existing "$scratch/paths" >"$scratch/after"
 left=$(comm -13 "$scratch/before" "$scratch/after")
 expect "nothing of the package is left behind${left:+: }$(echo $left)" test -z "$left"
+
+echo "== The Debian package on a clean system"
+start=$SECONDS
+status=0
+bash "$root/tests/packaging/clean_system_test.sh" "$deb" "$scratch/close_window" || status=$?
+case $status in
+0) pass "installed with apt on a clean minimal Debian, the game plays ($((SECONDS - start)) s)" ;;
+77) echo "(the check of the libraries the game loads stands in for it)" ;;
+*) fail "installed with apt on a clean minimal Debian, the game plays" ;;
+esac
 
 echo "== Windows zip $(basename "$zip")"
 folder=$(basename "$zip" .zip)
