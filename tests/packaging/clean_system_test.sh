@@ -5,11 +5,16 @@
 # recommendations, must be enough to start the game and draw it.
 # Usage: clean_system_test.sh DEB CLOSE-WINDOW-TOOL
 #   Needs root and debootstrap; fetches from MOONHOP_DEBIAN_MIRROR (default deb.debian.org).
-# Exit status: 0 passed, 1 failed, 77 skipped (the Debian archive cannot be reached).
+# Exit status: 0 passed, 1 failed, 77 skipped (not root, no debootstrap, or the Debian archive
+# cannot be reached).
 set -u
 deb=$(realpath "$1")
 close_window=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
+if [ "$(id -u)" -ne 0 ] || ! command -v debootstrap >/dev/null; then
+    echo "Making a clean system needs root and debootstrap: skipped."
+    exit 77
+fi
 
 . "$here/../e2e/checks.sh"
 release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstddef>
 #include <cstring>
+#include <string>
 #include <thread>
 #include <vector>
 
