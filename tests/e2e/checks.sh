@@ -56,8 +56,10 @@ keep_display() {
     limit=$(deadline_in 30)
     for attempt in $(seq 50); do
         # xprop says whether the root window has this property once it is connected, and then
-        # watches the root window until it is ended, quietly: nobody sets the property.
-        xprop -root -spy MOONHOP_DISPLAY_KEPT >"$out" 2>&1 &
+        # watches the root window until it is ended, quietly: nobody sets the property. Its
+        # output is emptied first: what the last attempt said must not pass for its answer.
+        : >"$out"
+        xprop -root -spy MOONHOP_DISPLAY_KEPT >>"$out" 2>&1 &
         keeper=$!
         while kill -0 "$keeper" 2>/dev/null && [ ! -s "$out" ] && [ "$(now_us)" -lt "$limit" ]; do
             sleep 0.05
