@@ -8,6 +8,9 @@
 # that the program imports only system DLLs, and plays it from there under Wine.
 # Usage: scripts/test-packages.sh [output-folder]   (default: build-package)
 # Skipped, with the reason, where a package cannot be installed: not root, or no dpkg.
+# Whatever it installed is removed however it ends (interrupted too). On a machine that already
+# has a moonhop package, the build under test is installed over it and, at the end, left
+# installed in its place, so that the machine still has a moonhop.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build-package}
@@ -20,10 +23,15 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "== Packages: skipped: installing the Debian package (dpkg -i) needs root"
     exit 0
 fi
-if [ "$(dpkg-query -W -f='${db:Status-Status}' moonhop 2>/dev/null)" = installed ]; then
-    echo "error: moonhop is installed on this machine; the package test installs and removes" >&2
-    echo "       its own build. Remove it first: dpkg -r moonhop" >&2
-    exit 1
+# dpkg's state of moonhop on this machine, and whether a moonhop is there (however far its
+# installation got; a removed one's configuration does not count).
+moonhop_state() { dpkg-query -W -f='${db:Status-Status}' moonhop 2>/dev/null || true; }
+present() { case $(moonhop_state) in "" | not-installed | config-files) return 1 ;; esac; }
+had_moonhop=0
+if present; then
+    had_moonhop=1
+    echo "moonhop $(dpkg-query -W -f='${Version}' moonhop) is installed on this machine: the" \
+        "build under test is installed over it, and left installed in its place at the end."
 fi
 "$root/scripts/deps.sh" lintian desktop-file-utils appstream debootstrap
 bash "$root/scripts/package.sh" "$out"
@@ -35,14 +43,41 @@ zip=$(ls "$out"/moonhop-*-win64.zip)
 . "$root/tests/e2e/checks.sh"
 find_wine
 scratch=$(mktemp -d /tmp/moonhop-packages.XXXXXX)
-installed=0
+# Whether this script may have changed what dpkg has installed (set just before its dpkg -i),
+# and whether the build under test is what is installed now.
+touched=0
+ours=0
+# Leaves the machine with a moonhop package if and only if it had one: then the build under test.
+restore_moonhop() {
+    [ "$touched" = 1 ] || return 0
+    if [ "$had_moonhop" = 0 ]; then
+        present || return 0
+        echo "Removing the moonhop package this test installed."
+        dpkg -r moonhop >/dev/null 2>&1 || echo "warning: dpkg -r moonhop failed" >&2
+        return 0
+    fi
+    if [ "$ours" = 0 ] || [ "$(moonhop_state)" != installed ]; then
+        echo "This machine had a moonhop package before the test: installing the tested build again."
+        if ! dpkg -i "$deb" >/dev/null 2>&1; then
+            echo "warning: dpkg -i $deb failed: moonhop is not installed any more" >&2
+            return 0
+        fi
+    fi
+    echo "moonhop stays installed, as it was before the test: now the tested build," \
+        "$(basename "$deb")."
+}
 cleanup() {
-    if [ "$installed" = 1 ]; then dpkg -r moonhop >/dev/null 2>&1 || true; fi
+    trap '' INT TERM HUP
+    restore_moonhop
     stop_wine "$out/win/wineprefix"
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$scratch"
 }
 trap cleanup EXIT
+# An interrupted run ends through the cleanup too.
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 start_xvfb
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR="$scratch/runtime"
@@ -87,7 +122,8 @@ expect "appstreamcli validate finds nothing to say of the software centre entry"
 expect "appstreamcli validate-tree accepts the installed tree: the menu entry it names is there" \
     appstream_silent validate-tree "$scratch/unpacked"
 
-# What is there before installing, to tell afterwards what the package left behind.
+# What is there before installing, to tell afterwards what the package left behind; of a
+# moonhop installed already, only what other packages share with it (folders such as /usr/games).
 sed 's/^[^ ]* [^ ]* \.//; s|/$||' "$scratch/contents" | grep -v '^$' | sort >"$scratch/paths"
 existing() { # list-of-paths
     local path
@@ -95,10 +131,18 @@ existing() { # list-of-paths
         if [ -e "$path" ]; then echo "$path"; fi
     done <"$1"
 }
-existing "$scratch/paths" >"$scratch/before"
+only_moonhops() { # path
+    [ "$(dpkg-query -S "$1" 2>/dev/null | sed -n "s|: $1\$||p")" = moonhop ]
+}
+existing "$scratch/paths" | while read -r path; do
+    if [ "$had_moonhop" = 0 ] || ! only_moonhops "$path"; then echo "$path"; fi
+done >"$scratch/before"
 
-expect "dpkg -i installs the package" dpkg -i "$deb"
-installed=1
+over=""
+[ "$had_moonhop" = 0 ] || over=" over the moonhop installed"
+touched=1
+expect "dpkg -i installs the package$over" dpkg -i "$deb"
+[ "$(moonhop_state)" = installed ] && ours=1
 cc -o "$scratch/close_window" "$root/tests/e2e/close_window.c" -lX11
 if bash "$root/tests/packaging/loaded_libraries_test.sh" "$deb"; then
     pass "the package's dependencies bring every library the installed game loads"
@@ -113,7 +157,7 @@ else
     fail "the installed game plays through /usr/games/moonhop from an unrelated folder"
 fi
 expect "dpkg -r removes the package" dpkg -r moonhop
-installed=0
+ours=0
 state=$(dpkg-query -W -f='${db:Status-Status}' moonhop 2>/dev/null || true)
 expect "dpkg knows nothing more of moonhop (status \"$state\")" \
     test -z "$state" -o "$state" = not-installed
