@@ -1,7 +1,6 @@
 #include "game/SceneWindow.h"
 
 #include "lander/Lander.h"
-#include "lander/PointProgram.h"
 #include "scene/LandingDisk.h"
 #include "scene/Light.h"
 #include "scene/Rgba.h"
@@ -58,11 +57,6 @@ void SceneWindow::OnMouseButton(int button, bool pressed) {
 
 void SceneWindow::OnIdle() {
     Redraw();
-}
-
-void SceneWindow::OnDestroy() {
-    if (extra && extra->glContext && wglGetCurrentContext() == extra->glContext)
-        ReleasePointPrograms();
 }
 
 bool SceneWindow::HasScene() const {

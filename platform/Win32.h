@@ -6,13 +6,11 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <windows.h>
 #include <olectl.h>
-#include <GL/gl.h>
-#include <GL/glu.h>
+#include <windows.h>
 #else
 #include "platform/sdl/Win32Api.h"
 #include "platform/sdl/Win32Imaging.h"
-#include <GL/gl.h>
-#include <GL/glu.h>
 #endif
+
+#include "platform/OpenGL.h"
