@@ -1,5 +1,8 @@
-// OpenGL rendering contexts. A new context shares nothing and does not become current.
+// OpenGL rendering contexts and their entry points. A new context shares nothing and does not
+// become current.
 #include "platform/sdl/Internal.h"
+
+#include <cstdio>
 
 using namespace win32sdl;
 
@@ -14,6 +17,16 @@ void ReleaseCurrent() {
 
 namespace win32sdl {
 
+void ReportContextFailure(const char* reason) {
+    State& s = GetState();
+    if (s.contextFailureReported)
+        return;
+    s.contextFailureReported = true;
+    std::fprintf(stderr, "Cannot make an OpenGL context: %s\n",
+                 reason && *reason ? reason : "unknown reason");
+    std::fflush(stderr);
+}
+
 GlContext::~GlContext() {
     if (context)
         SDL_GL_DeleteContext(context);
@@ -22,7 +35,7 @@ GlContext::~GlContext() {
 void RestoreCurrentContext() {
     State& s = GetState();
     GlContext* c = FindContext(s.currentContext);
-    Window* w = FindWindow(WindowFromDC(s.currentDc));
+    Window* w = FindWindow(WindowOfDc(s.currentDc));
     if (c && w && w->native)
         SDL_GL_MakeCurrent(w->native, c->context);
     else
@@ -32,7 +45,7 @@ void RestoreCurrentContext() {
 } // namespace win32sdl
 
 HGLRC wglCreateContext(HDC dc) {
-    Window* w = FindWindow(WindowFromDC(dc));
+    Window* w = FindWindow(WindowOfDc(dc));
     if (!w || !w->native || !w->pixelFormat)
         return nullptr;
     ApplyFormatAttributes(w->pixelFormat);
@@ -64,7 +77,7 @@ BOOL wglMakeCurrent(HDC dc, HGLRC context) {
         return TRUE;
     }
     GlContext* c = FindContext(context);
-    Window* w = FindWindow(WindowFromDC(dc));
+    Window* w = FindWindow(WindowOfDc(dc));
     // As on Windows, a failed call leaves no context current.
     if (!c || !w || !w->native || w->pixelFormat != c->pixelFormat ||
         SDL_GL_MakeCurrent(w->native, c->context) != 0) {

@@ -51,7 +51,6 @@ struct Window : Object {
     int pixelFormat = 0;          // 0 until SetPixelFormat
     SDL_Window* native = nullptr; // created at SetPixelFormat or at the first ShowWindow
     Uint32 nativeId = 0;
-    bool cursorInClient = false;
 };
 
 // Device contexts: a window's own DC and memory DCs for bitmaps.
@@ -68,6 +67,15 @@ struct GlContext : Object {
     ~GlContext() override;
     SDL_GLContext context = nullptr;
     int pixelFormat = 0;
+};
+
+// One pixel format the layer offers: what it asks the driver for and, once probed, what the
+// driver grants.
+struct PixelFormatSlot {
+    int alpha, depth, stencil, accum; // requested from the driver
+    bool probed = false, available = false;
+    int red = 8, green = 8, blue = 8; // granted
+    int grantedAlpha = 0, grantedDepth = 0, grantedStencil = 0, grantedAccum = 0;
 };
 
 struct Palette : Object {
@@ -92,7 +100,10 @@ struct State {
     HPALETTE defaultPalette = nullptr;
     HCURSOR arrowCursor = nullptr;
     HICON applicationIcon = nullptr;
+    HCURSOR cursor = nullptr; // as SetCursor last set it
     SDL_Cursor* sdlArrow = nullptr;
+    HDC screenDc = nullptr;
+    std::vector<PixelFormatSlot> pixelFormats; // the formats offered, in order, from 1
     bool videoReady = false;
     bool videoFailed = false;
     bool contextFailureReported = false;
@@ -101,12 +112,7 @@ struct State {
 
 State& GetState();
 
-// Initialises SDL's video subsystem on first need; false when there is no display. The first
-// failure says on standard error which display could not be opened, and why.
-bool EnsureVideo();
-// Says on standard error, the first time only, why no OpenGL context could be made.
-void ReportContextFailure(const char* reason);
-
+// State.cpp: the handle table.
 // Adds an object to the table and returns its new handle value.
 void* AddObject(std::unique_ptr<Object> object);
 // The object a handle names if it is of the given kind; null otherwise.
@@ -128,28 +134,47 @@ inline Palette* FindPalette(HPALETTE h) {
 Dc* FindDc(HDC h);
 // Removes an object from the table and destroys it.
 void RemoveObject(const void* handle);
-
 // The window whose native window has this SDL id, or null.
 Window* FindWindowByNativeId(Uint32 id);
-
-// Creates the native window with the attributes of a pixel format (0: no OpenGL).
-bool CreateNativeWindow(Window& w, int pixelFormat);
-void DestroyNativeWindow(Window& w);
-// Makes the context the state records as current current again in SDL (or none).
-void RestoreCurrentContext();
-// Calls a window's procedure.
-LRESULT CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// Applies a pixel format's attributes to SDL before a window or context is created.
-void ApplyFormatAttributes(int pixelFormat);
-
-// Translates pending SDL events into queued messages.
-void PumpSdlEvents();
-// Windows virtual-key code for an SDL key, or 0 when there is none.
-int VirtualKeyFromSdl(SDL_Keycode key);
-// The same for a key event: the keypad is read from the physical key and the Num Lock state.
-int VirtualKeyFromSdl(const SDL_Keysym& key);
-
 // Time in milliseconds for message records.
 DWORD MessageTime();
+
+// Video.cpp: initialises SDL's video subsystem on first need; false when there is no display.
+// The first failure says on standard error which display could not be opened, and why.
+bool EnsureVideo();
+
+// Classes.cpp: the class of this name or atom, or null.
+WindowClass* FindClass(LPCSTR name);
+
+// WindowProcs.cpp: calls a window's procedure.
+LRESULT CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// NativeWindows.cpp: creates the native window with the attributes of a pixel format (0: no
+// OpenGL), and destroys it.
+bool CreateNativeWindow(Window& w, int pixelFormat);
+void DestroyNativeWindow(Window& w);
+
+// WindowDc.cpp: the window a window device context belongs to, or null.
+HWND WindowOfDc(HDC dc);
+
+// PixelFormats.cpp: applies a pixel format's attributes to SDL before a window or context is
+// created.
+void ApplyFormatAttributes(int pixelFormat);
+
+// Contexts.cpp: makes the context the state records as current current again in SDL (or none),
+// and says on standard error, the first time only, why no OpenGL context could be made.
+void RestoreCurrentContext();
+void ReportContextFailure(const char* reason);
+
+// MessageQueue.cpp: queues a message translated from input, behind those already queued.
+void QueueInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Input.cpp: translates pending SDL events into queued messages.
+void PumpSdlEvents();
+
+// KeyMap.cpp: the Windows virtual-key code for an SDL key, or 0 when there is none; for a key
+// event the keypad is read from the physical key and the Num Lock state.
+int VirtualKeyFromSdl(SDL_Keycode key);
+int VirtualKeyFromSdl(const SDL_Keysym& key);
 
 } // namespace win32sdl

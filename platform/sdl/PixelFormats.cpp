@@ -1,6 +1,6 @@
-// Device contexts of windows, pixel formats and buffer swaps. The layer offers a fixed list of
-// RGBA double-buffered formats; each is probed once against the driver, which reports what it
-// really grants. A window's visual is chosen when its pixel format is set.
+// Pixel formats. The layer offers a fixed list of RGBA double-buffered formats; each is probed
+// once against the driver, which reports what it really grants. A window's visual is chosen
+// when its pixel format is set.
 #include "platform/sdl/Internal.h"
 
 #include <algorithm>
@@ -10,24 +10,17 @@
 using namespace win32sdl;
 
 namespace {
-struct Format {
-    int alpha, depth, stencil, accum; // requested from the driver
-    bool probed = false, available = false;
-    int red = 8, green = 8, blue = 8; // granted
-    int grantedAlpha = 0, grantedDepth = 0, grantedStencil = 0, grantedAccum = 0;
-};
+using Format = PixelFormatSlot;
 
 std::vector<Format>& Formats() {
-    static std::vector<Format>* formats = [] {
-        auto* list = new std::vector<Format>;
+    std::vector<Format>& formats = GetState().pixelFormats;
+    if (formats.empty())
         for (int accum : {0, 64})
             for (int alpha : {0, 8})
                 for (int stencil : {0, 8})
                     for (int depth : {32, 24, 16, 0})
-                        list->push_back(Format{alpha, depth, stencil, accum});
-        return list;
-    }();
-    return *formats;
+                        formats.push_back(Format{alpha, depth, stencil, accum});
+    return formats;
 }
 
 Format* FormatAt(int index) {
@@ -127,71 +120,10 @@ void ApplyFormatAttributes(int index) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
 }
 
-bool CreateNativeWindow(Window& w, int pixelFormat) {
-    if (!EnsureVideo())
-        return false;
-    Uint32 flags = SDL_WINDOW_HIDDEN;
-    if (w.style & WS_THICKFRAME)
-        flags |= SDL_WINDOW_RESIZABLE;
-    if (pixelFormat) {
-        flags |= SDL_WINDOW_OPENGL;
-        ApplyFormatAttributes(pixelFormat);
-    }
-    SDL_Window* native = SDL_CreateWindow(w.title.c_str(), w.x, w.y, std::max(w.width, 1),
-                                          std::max(w.height, 1), flags);
-    if (!native)
-        return false;
-    w.native = native;
-    w.nativeId = SDL_GetWindowID(native);
-    return true;
-}
-
-void DestroyNativeWindow(Window& w) {
-    if (!w.native)
-        return;
-    SDL_DestroyWindow(w.native);
-    w.native = nullptr;
-    w.nativeId = 0;
-}
-
 } // namespace win32sdl
 
-namespace {
-// GetDC (NULL) is the screen's device context, as on Windows: it belongs to no window and
-// draws nothing here, but answers GetDeviceCaps. A plain pointer: the layer's objects outlive
-// every exit handler.
-HDC ScreenDc() {
-    static HDC screen = nullptr;
-    if (!screen) {
-        auto dc = std::make_unique<Dc>(Kind::WindowDc);
-        dc->stock = true;
-        screen = static_cast<HDC>(AddObject(std::move(dc)));
-    }
-    return screen;
-}
-} // namespace
-
-HDC GetDC(HWND window) {
-    if (!window)
-        return ScreenDc();
-    Window* w = FindWindow(window);
-    return w ? w->dc : nullptr;
-}
-
-int ReleaseDC(HWND window, HDC dc) {
-    if (!window)
-        return dc && dc == ScreenDc() ? 1 : 0;
-    Window* w = FindWindow(window);
-    return w && w->dc == dc ? 1 : 0;
-}
-
-HWND WindowFromDC(HDC dc) {
-    Dc* d = FindDc(dc);
-    return d && d->kind == Kind::WindowDc ? d->window : nullptr;
-}
-
 int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
-    if (!WindowFromDC(dc) || !pfd)
+    if (!WindowOfDc(dc) || !pfd)
         return 0;
     if (!(pfd->dwFlags & PFD_SUPPORT_OPENGL) || pfd->iPixelType != PFD_TYPE_RGBA)
         return 0;
@@ -216,7 +148,7 @@ int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
 }
 
 BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*) {
-    Window* w = FindWindow(WindowFromDC(dc));
+    Window* w = FindWindow(WindowOfDc(dc));
     if (!w || !Available(format))
         return FALSE;
     if (w->pixelFormat)
@@ -235,12 +167,12 @@ BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*) {
 }
 
 int GetPixelFormat(HDC dc) {
-    Window* w = FindWindow(WindowFromDC(dc));
+    Window* w = FindWindow(WindowOfDc(dc));
     return w ? w->pixelFormat : 0;
 }
 
 int DescribePixelFormat(HDC dc, int format, UINT bytes, PIXELFORMATDESCRIPTOR* pfd) {
-    if (!WindowFromDC(dc))
+    if (!WindowOfDc(dc))
         return 0;
     int count = static_cast<int>(Formats().size());
     if (!pfd)
@@ -270,12 +202,4 @@ int DescribePixelFormat(HDC dc, int format, UINT bytes, PIXELFORMATDESCRIPTOR* p
     pfd->cAccumBits = static_cast<BYTE>(f->available ? f->grantedAccum : f->accum);
     pfd->iLayerType = PFD_MAIN_PLANE;
     return count;
-}
-
-BOOL SwapBuffers(HDC dc) {
-    Window* w = FindWindow(WindowFromDC(dc));
-    if (!w || !w->native || !w->pixelFormat)
-        return FALSE;
-    SDL_GL_SwapWindow(w->native);
-    return TRUE;
 }

@@ -85,14 +85,4 @@ bool EnsureVideo() {
     return true;
 }
 
-void ReportContextFailure(const char* reason) {
-    State& s = GetState();
-    if (s.contextFailureReported)
-        return;
-    s.contextFailureReported = true;
-    std::fprintf(stderr, "Cannot make an OpenGL context: %s\n",
-                 reason && *reason ? reason : "unknown reason");
-    std::fflush(stderr);
-}
-
 } // namespace win32sdl

@@ -315,7 +315,6 @@ BOOL AdjustWindowRect(LPRECT rect, DWORD style, BOOL menu);
 BOOL SetWindowTextA(HWND window, LPCSTR text);
 int GetWindowTextA(HWND window, LPSTR text, int size);
 LONG GetWindowLongA(HWND window, int index);
-LONG SetWindowLongA(HWND window, int index, LONG value);
 LONG_PTR GetWindowLongPtrA(HWND window, int index);
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -339,7 +338,6 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
 HDC GetDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
-HWND WindowFromDC(HDC dc);
 int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd);
 BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* pfd);
 int GetPixelFormat(HDC dc);
