@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/sdl/Internal.h"
-#include "platform/sdl/Win32Imaging.h"
 
 #include <SDL.h>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // exit handlers.
 #pragma once
 
-#include "platform/sdl/Win32Api.h"
+#include "platform/Win32.h"
 
 #include <SDL.h>
 #include <cstdint>
