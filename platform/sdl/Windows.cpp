@@ -88,8 +88,9 @@ BOOL DestroyWindow(HWND window) {
         s.currentDc = nullptr;
         s.currentContext = nullptr;
     }
-    auto notThis = [window](const MSG& m) { return m.hwnd == window; };
-    s.input.erase(std::remove_if(s.input.begin(), s.input.end(), notThis), s.input.end());
+    // Input still queued for the window goes with it.
+    auto forThisWindow = [window](const MSG& m) { return m.hwnd == window; };
+    s.input.erase(std::remove_if(s.input.begin(), s.input.end(), forThisWindow), s.input.end());
     s.windows.erase(std::remove(s.windows.begin(), s.windows.end(), window), s.windows.end());
     RemoveObject(w->dc);
     RemoveObject(window);
