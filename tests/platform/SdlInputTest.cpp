@@ -61,7 +61,7 @@ struct SdlInput : ::testing::Test {
 };
 } // namespace
 
-TEST(KeyMap, SdlKeysBecomeWindowsVirtualKeys) {
+TEST(SdlInputKeyMap, SdlKeysBecomeWindowsVirtualKeys) {
     using win32sdl::VirtualKeyFromSdl;
     EXPECT_EQ(VirtualKeyFromSdl(SDLK_a), 0x41);
     EXPECT_EQ(VirtualKeyFromSdl(SDLK_z), 0x5A);
