@@ -4,21 +4,19 @@
 
 #include <cstdio>
 
-using namespace win32sdl;
+using namespace win32;
 
-namespace {
-void ReleaseCurrent() {
+namespace win32 {
+
+void MakeNoContextCurrent() {
     State& s = GetState();
     SDL_GL_MakeCurrent(nullptr, nullptr);
     s.currentContext = nullptr;
     s.currentDc = nullptr;
 }
-} // namespace
-
-namespace win32sdl {
 
 void ReportContextFailure(const char* reason) {
-    State& s = GetState();
+    SdlState& s = GetSdlState();
     if (s.contextFailureReported)
         return;
     s.contextFailureReported = true;
@@ -36,20 +34,20 @@ void RestoreCurrentContext() {
     State& s = GetState();
     GlContext* c = FindContext(s.currentContext);
     Window* w = FindWindow(WindowOfDc(s.currentDc));
-    if (c && w && w->native)
-        SDL_GL_MakeCurrent(w->native, c->context);
+    if (c && w && Native(*w))
+        SDL_GL_MakeCurrent(Native(*w), c->context);
     else
-        ReleaseCurrent();
+        MakeNoContextCurrent();
 }
 
-} // namespace win32sdl
+} // namespace win32
 
 HGLRC wglCreateContext(HDC dc) {
     Window* w = FindWindow(WindowOfDc(dc));
-    if (!w || !w->native || !w->pixelFormat)
+    if (!w || !Native(*w) || !w->pixelFormat)
         return nullptr;
     ApplyFormatAttributes(w->pixelFormat);
-    SDL_GLContext context = SDL_GL_CreateContext(w->native);
+    SDL_GLContext context = SDL_GL_CreateContext(Native(*w));
     if (!context)
         ReportContextFailure(SDL_GetError());
     RestoreCurrentContext();
@@ -65,7 +63,7 @@ BOOL wglDeleteContext(HGLRC context) {
     if (!FindContext(context))
         return FALSE;
     if (GetState().currentContext == context)
-        ReleaseCurrent();
+        MakeNoContextCurrent();
     RemoveObject(context);
     return TRUE;
 }
@@ -73,15 +71,15 @@ BOOL wglDeleteContext(HGLRC context) {
 BOOL wglMakeCurrent(HDC dc, HGLRC context) {
     State& s = GetState();
     if (!context) {
-        ReleaseCurrent();
+        MakeNoContextCurrent();
         return TRUE;
     }
     GlContext* c = FindContext(context);
     Window* w = FindWindow(WindowOfDc(dc));
     // As on Windows, a failed call leaves no context current.
-    if (!c || !w || !w->native || w->pixelFormat != c->pixelFormat ||
-        SDL_GL_MakeCurrent(w->native, c->context) != 0) {
-        ReleaseCurrent();
+    if (!c || !w || !Native(*w) || w->pixelFormat != c->pixelFormat ||
+        SDL_GL_MakeCurrent(Native(*w), c->context) != 0) {
+        MakeNoContextCurrent();
         return FALSE;
     }
     s.currentContext = context;

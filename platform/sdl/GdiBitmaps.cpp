@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 

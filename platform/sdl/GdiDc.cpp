@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
-using namespace win32sdl;
+using namespace win32;
 
 HDC CreateCompatibleDC(HDC dc) {
     if (dc && !FindDc(dc))

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-using namespace win32sdl;
+using namespace win32;
 
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom) {
     if (!rect)

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace win32sdl {
+namespace win32 {
 
 std::string LocalPath(const char* path) {
     std::string local(path);
@@ -49,4 +49,4 @@ DecodeLimit::~DecodeLimit() {
         SDL_SetMemoryFunctions(realMalloc, realCalloc, realRealloc, realFree);
 }
 
-} // namespace win32sdl
+} // namespace win32

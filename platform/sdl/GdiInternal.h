@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-namespace win32sdl {
+namespace win32 {
 
 // Pixels are kept as a 24-bit device-independent bitmap: blue, green, red, bottom row first,
 // each row padded to a multiple of 4 bytes.
@@ -70,4 +70,4 @@ class DecodeLimit {
 // Largest pixel store a loaded picture may take: 4096 x 4096 at 4 bytes.
 constexpr std::size_t kMaxPictureBytes = std::size_t(1) << 26;
 
-} // namespace win32sdl
+} // namespace win32

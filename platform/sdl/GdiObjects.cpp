@@ -5,7 +5,7 @@
 #include <cstring>
 #include <new>
 
-namespace win32sdl {
+namespace win32 {
 
 long long DibStride(long long width) {
     const long long stride = (width * 24 + 31) / 32 * 4;
@@ -40,9 +40,9 @@ HGDIOBJ StockBitmap() {
     return stock;
 }
 
-} // namespace win32sdl
+} // namespace win32
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 
@@ -82,4 +82,4 @@ void BlackenRunLengthGaps(const std::string& path, Bitmap& bitmap) {
     skipTo(0, height);
 }
 
-} // namespace win32sdl
+} // namespace win32

@@ -1,8 +1,9 @@
 // Input and window events from SDL, translated into queued messages for the window they
-// concern, and the mouse capture, which decides where mouse input goes.
+// concern (mouse input for the window holding the capture), with the time and the pointer's
+// place that message records carry.
 #include "platform/sdl/Internal.h"
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 WPARAM ButtonFlags() {
@@ -28,7 +29,7 @@ Window* MouseTarget(Uint32 windowId, int& x, int& y) {
     if (Window* captured = FindWindow(s.capture); captured && captured->native) {
         int gx = 0, gy = 0, wx = 0, wy = 0;
         SDL_GetGlobalMouseState(&gx, &gy);
-        SDL_GetWindowPosition(captured->native, &wx, &wy);
+        SDL_GetWindowPosition(Native(*captured), &wx, &wy);
         if (captured->nativeId != windowId) {
             x = gx - wx;
             y = gy - wy;
@@ -120,11 +121,10 @@ void TranslateMotion(const SDL_MouseMotionEvent& e) {
 }
 } // namespace
 
-namespace win32sdl {
+namespace win32 {
 
-void PumpSdlEvents() {
-    State& s = GetState();
-    if (!s.videoReady)
+void PumpNativeEvents() {
+    if (!GetSdlState().videoReady)
         return;
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
@@ -149,28 +149,15 @@ void PumpSdlEvents() {
     }
 }
 
-} // namespace win32sdl
-
-HWND SetCapture(HWND window) {
-    State& s = GetState();
-    HWND previous = GetCapture();
-    if (!FindWindow(window))
-        return previous;
-    s.capture = window;
-    if (s.videoReady)
-        SDL_CaptureMouse(SDL_TRUE);
-    return previous;
+DWORD MessageTime() {
+    return static_cast<DWORD>(SDL_GetTicks());
 }
 
-BOOL ReleaseCapture() {
-    State& s = GetState();
-    s.capture = nullptr;
-    if (s.videoReady)
-        SDL_CaptureMouse(SDL_FALSE);
-    return TRUE;
+POINT NativeCursorPosition() {
+    int x = 0, y = 0;
+    if (GetSdlState().videoReady)
+        SDL_GetGlobalMouseState(&x, &y);
+    return POINT{x, y};
 }
 
-HWND GetCapture() {
-    State& s = GetState();
-    return FindWindow(s.capture) ? s.capture : nullptr;
-}
+} // namespace win32

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 
@@ -248,4 +248,4 @@ SDL_Surface* DecodeGif(const std::uint8_t* data, size_t size) {
     return screen;
 }
 
-} // namespace win32sdl
+} // namespace win32

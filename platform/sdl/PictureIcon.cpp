@@ -6,7 +6,7 @@
 #include <array>
 #include <cstring>
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 
@@ -126,4 +126,4 @@ SDL_Surface* DecodeIcon(const std::uint8_t* data, size_t size) {
     return DecodeBitmap(image, left);
 }
 
-} // namespace win32sdl
+} // namespace win32

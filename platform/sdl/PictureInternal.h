@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace win32sdl {
+namespace win32 {
 
 // The longest side a decoded picture may have; its pixels must also fit kMaxPictureBytes.
 constexpr int kMaxPictureSide = 65535;
@@ -40,4 +40,4 @@ inline LONG HimetricFromPixels(int pixels) {
     return MulDiv(pixels, 2540, 96);
 }
 
-} // namespace win32sdl
+} // namespace win32

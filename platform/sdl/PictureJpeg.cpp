@@ -8,7 +8,7 @@
 
 #include <jpeglib.h>
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 
@@ -90,4 +90,4 @@ SDL_Surface* DecodeJpeg(const std::uint8_t* data, size_t size) {
     return surface;
 }
 
-} // namespace win32sdl
+} // namespace win32

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 

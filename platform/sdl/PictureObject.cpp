@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-using namespace win32sdl;
+using namespace win32;
 
 bool IsEqualGUID(const GUID& a, const GUID& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -118,7 +118,7 @@ HRESULT Picture::Render(HDC dc, LONG x, LONG y, LONG cx, LONG cy, OLE_XPOS_HIMET
 
 } // namespace
 
-namespace win32sdl {
+namespace win32 {
 
 bool PictureSizeAllowed(long long width, long long height) {
     return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
@@ -142,4 +142,4 @@ HRESULT NewPicture(SDL_Surface* rgba, SHORT type, REFIID iid, void** object) {
     return result;
 }
 
-} // namespace win32sdl
+} // namespace win32

@@ -7,7 +7,7 @@
 #include <csetjmp>
 #include <cstring>
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 
@@ -82,4 +82,4 @@ SDL_Surface* DecodePng(const std::uint8_t* data, size_t size) {
     return surface;
 }
 
-} // namespace win32sdl
+} // namespace win32

@@ -34,7 +34,7 @@ int DecodeUtf8(const unsigned char* p, size_t n, char32_t& out) {
 
 } // namespace
 
-namespace win32sdl {
+namespace win32 {
 
 std::string NarrowPath(const WCHAR* wide) {
     std::string out;
@@ -61,7 +61,7 @@ std::string NarrowPath(const WCHAR* wide) {
     return LocalPath(out.c_str());
 }
 
-} // namespace win32sdl
+} // namespace win32
 
 DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer) {
     char* directory = getcwd(nullptr, 0);

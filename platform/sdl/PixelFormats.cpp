@@ -7,13 +7,13 @@
 #include <cstring>
 #include <vector>
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 using Format = PixelFormatSlot;
 
 std::vector<Format>& Formats() {
-    std::vector<Format>& formats = GetState().pixelFormats;
+    std::vector<Format>& formats = GetSdlState().pixelFormats;
     if (formats.empty())
         for (int accum : {0, 64})
             for (int alpha : {0, 8})
@@ -39,17 +39,17 @@ int GetAttribute(SDL_GLattr attr) {
 // Opens a hidden window and a context with the format to learn what the driver grants.
 void Probe(Format& f, int index) {
     f.probed = true;
-    if (!EnsureVideo())
+    if (!EnsureDisplay())
         return;
     ApplyFormatAttributes(index);
     SDL_Window* window = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (!window) {
-        GetState().probeError = SDL_GetError();
+        GetSdlState().probeError = SDL_GetError();
         return;
     }
     SDL_GLContext context = SDL_GL_CreateContext(window);
     if (!context)
-        GetState().probeError = SDL_GetError();
+        GetSdlState().probeError = SDL_GetError();
     if (context) {
         f.available = true;
         f.red = GetAttribute(SDL_GL_RED_SIZE);
@@ -98,7 +98,7 @@ std::vector<int> DepthOrder(int requested) {
 }
 } // namespace
 
-namespace win32sdl {
+namespace win32 {
 
 void ApplyFormatAttributes(int index) {
     Format* f = FormatAt(index);
@@ -120,7 +120,7 @@ void ApplyFormatAttributes(int index) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
 }
 
-} // namespace win32sdl
+} // namespace win32
 
 int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
     if (!WindowOfDc(dc) || !pfd)
@@ -142,8 +142,8 @@ int ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
         }
     }
     // Candidates were there but the driver would make none of them: say why.
-    if (GetState().videoReady && !GetState().probeError.empty())
-        ReportContextFailure(GetState().probeError.c_str());
+    if (GetSdlState().videoReady && !GetSdlState().probeError.empty())
+        ReportContextFailure(GetSdlState().probeError.c_str());
     return 0;
 }
 
@@ -160,7 +160,7 @@ BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*) {
         return FALSE;
     w->pixelFormat = format;
     if (wasVisible) {
-        SDL_ShowWindow(w->native);
+        ShowNativeWindow(*w);
         w->needsPaint = true;
     }
     return TRUE;

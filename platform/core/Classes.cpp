@@ -1,9 +1,9 @@
 // Window classes, found by name (case-insensitively) or by atom, and the module handle.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
 #include <cctype>
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 bool IsIntResource(LPCSTR name) {
@@ -33,9 +33,9 @@ WindowClass* FindClass(LPCSTR name) {
     return it == s.classes.end() ? nullptr : &it->second;
 }
 
-} // namespace win32sdl
+} // namespace win32
 
-using namespace win32sdl;
+using namespace win32;
 
 HMODULE GetModuleHandleA(LPCSTR name) {
     if (name)

@@ -1,9 +1,9 @@
 // Painting: a window's update region, which is either empty or the whole client area.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
 #include <cstring>
 
-using namespace win32sdl;
+using namespace win32;
 
 // As on Windows, a hidden window gathers no update region: showing it marks it whole.
 BOOL InvalidateRect(HWND window, const RECT*, BOOL) {

@@ -1,8 +1,8 @@
 // The arrow cursor and the application icon, the only ones the program loads, and showing the
 // cursor.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 // A process-wide object made on first request and never deleted.
@@ -34,16 +34,6 @@ HCURSOR SetCursor(HCURSOR cursor) {
     if (cursor && !Find<Object>(cursor, Kind::Cursor))
         return previous;
     s.cursor = cursor;
-    if (s.videoReady) {
-        if (!cursor) {
-            SDL_ShowCursor(SDL_DISABLE);
-        } else {
-            if (!s.sdlArrow)
-                s.sdlArrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-            if (s.sdlArrow)
-                SDL_SetCursor(s.sdlArrow);
-            SDL_ShowCursor(SDL_ENABLE);
-        }
-    }
+    ShowNativeCursor(cursor != nullptr);
     return previous;
 }

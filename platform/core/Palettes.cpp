@@ -1,10 +1,10 @@
 // Logical palettes. Displays here are true colour, so realizing maps no entries, but the
 // palette objects themselves are real.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
 #include <cstring>
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 HPALETTE DefaultPalette() {

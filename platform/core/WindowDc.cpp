@@ -1,7 +1,7 @@
 // Windows' own device contexts, the screen's, and showing what was drawn by swapping buffers.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 // GetDC (NULL) is the screen's device context, as on Windows: it belongs to no window and
@@ -17,14 +17,14 @@ HDC ScreenDc() {
 }
 } // namespace
 
-namespace win32sdl {
+namespace win32 {
 
 HWND WindowOfDc(HDC dc) {
     Dc* d = FindDc(dc);
     return d && d->kind == Kind::WindowDc ? d->window : nullptr;
 }
 
-} // namespace win32sdl
+} // namespace win32
 
 HDC GetDC(HWND window) {
     if (!window)
@@ -46,7 +46,7 @@ BOOL SwapBuffers(HDC dc) {
         return FALSE;
     if (SwapObserver observer = GetState().swapObserver)
         observer(w->handle);
-    SDL_GL_SwapWindow(w->native);
+    PresentNativeWindow(*w);
     return TRUE;
 }
 

@@ -1,9 +1,9 @@
 // The handle table and the layer's process-wide state.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
 #include <cctype>
 
-namespace win32sdl {
+namespace win32 {
 
 State& GetState() {
     // Never destroyed: exit handlers still call into the layer.
@@ -45,7 +45,7 @@ void RemoveObject(const void* handle) {
     s.objects.erase(it);
 }
 
-Window* FindWindowByNativeId(Uint32 id) {
+Window* FindWindowByNativeId(std::uint32_t id) {
     for (auto& entry : GetState().objects) {
         if (entry.second->kind != Kind::Window)
             continue;
@@ -56,8 +56,4 @@ Window* FindWindowByNativeId(Uint32 id) {
     return nullptr;
 }
 
-DWORD MessageTime() {
-    return static_cast<DWORD>(SDL_GetTicks());
-}
-
-} // namespace win32sdl
+} // namespace win32

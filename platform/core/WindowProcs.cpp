@@ -1,7 +1,7 @@
 // Window procedures: calling them, the default procedure, and the long values a window keeps.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
-namespace win32sdl {
+namespace win32 {
 
 LRESULT CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = FindWindow(window);
@@ -10,9 +10,9 @@ LRESULT CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return w->proc(window, message, wParam, lParam);
 }
 
-} // namespace win32sdl
+} // namespace win32
 
-using namespace win32sdl;
+using namespace win32;
 
 LONG_PTR GetWindowLongPtrA(HWND window, int index) {
     Window* w = FindWindow(window);

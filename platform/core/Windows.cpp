@@ -1,10 +1,10 @@
 // Windows: creating and destroying them, showing, placing and sizing them, and their titles.
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
 #include <algorithm>
 #include <cstring>
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 void SendSize(Window& w) {
@@ -12,13 +12,17 @@ void SendSize(Window& w) {
 }
 } // namespace
 
+win32::Window::~Window() {
+    DestroyNativeWindow(*this);
+}
+
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
                      int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
                      LPVOID param) {
     WindowClass* c = FindClass(className);
     if (!c || (parent && !FindWindow(parent)))
         return nullptr;
-    if (!EnsureVideo())
+    if (!EnsureDisplay())
         return nullptr;
     State& s = GetState();
     auto owned = std::make_unique<Window>();
@@ -83,11 +87,8 @@ BOOL DestroyWindow(HWND window) {
     CallProc(window, WM_DESTROY, 0, 0);
     CallProc(window, WM_NCDESTROY, 0, 0);
     // A context must not stay bound to a native window that is about to disappear.
-    if (s.currentDc == w->dc) {
-        SDL_GL_MakeCurrent(nullptr, nullptr);
-        s.currentDc = nullptr;
-        s.currentContext = nullptr;
-    }
+    if (s.currentDc == w->dc)
+        MakeNoContextCurrent();
     // Input still queued for the window goes with it.
     auto forThisWindow = [window](const MSG& m) { return m.hwnd == window; };
     s.input.erase(std::remove_if(s.input.begin(), s.input.end(), forThisWindow), s.input.end());
@@ -113,13 +114,13 @@ BOOL ShowWindow(HWND window, int command) {
     BOOL wasVisible = w->visible ? TRUE : FALSE;
     if (command == SW_HIDE) {
         if (w->native)
-            SDL_HideWindow(w->native);
+            HideNativeWindow(*w);
         w->visible = false;
         return wasVisible;
     }
     if (!w->native && !CreateNativeWindow(*w, w->pixelFormat))
         return wasVisible;
-    SDL_ShowWindow(w->native);
+    ShowNativeWindow(*w);
     w->visible = true;
     w->needsPaint = true;
     if (w->needsSize) {
@@ -137,7 +138,7 @@ BOOL SetWindowPos(HWND window, HWND, int x, int y, int cx, int cy, UINT flags) {
         w->x = x;
         w->y = y;
         if (w->native)
-            SDL_SetWindowPosition(w->native, x, y);
+            MoveNativeWindow(*w);
     }
     if (!(flags & SWP_NOSIZE)) {
         cx = std::max(cx, 0);
@@ -146,7 +147,7 @@ BOOL SetWindowPos(HWND window, HWND, int x, int y, int cx, int cy, UINT flags) {
             w->width = cx;
             w->height = cy;
             if (w->native)
-                SDL_SetWindowSize(w->native, std::max(cx, 1), std::max(cy, 1));
+                ResizeNativeWindow(*w);
             SendSize(*w);
         }
     }
@@ -162,7 +163,7 @@ BOOL GetWindowRect(HWND window, LPRECT rect) {
     if (!w || !rect)
         return FALSE;
     if (w->native)
-        SDL_GetWindowPosition(w->native, &w->x, &w->y);
+        ReadNativePosition(*w);
     rect->left = w->x;
     rect->top = w->y;
     rect->right = w->x + w->width;
@@ -182,7 +183,7 @@ BOOL GetClientRect(HWND window, LPRECT rect) {
 }
 
 BOOL AdjustWindowRect(LPRECT rect, DWORD, BOOL) {
-    // SDL sizes are client sizes: the frame belongs to the window manager.
+    // A window's size is its client area's: the frame belongs to the native window system.
     return rect ? TRUE : FALSE;
 }
 
@@ -192,7 +193,7 @@ BOOL SetWindowTextA(HWND window, LPCSTR text) {
         return FALSE;
     w->title = text ? text : "";
     if (w->native)
-        SDL_SetWindowTitle(w->native, w->title.c_str());
+        RetitleNativeWindow(*w);
     return TRUE;
 }
 

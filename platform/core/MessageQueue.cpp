@@ -1,10 +1,10 @@
 // The thread's one message queue: posted messages first, then input and window events from
-// SDL, then the quit message, then painting. PeekMessageA never blocks.
-#include "platform/sdl/Internal.h"
+// the backend, then the quit message, then painting. PeekMessageA never blocks.
+#include "platform/core/Core.h"
 
 #include <algorithm>
 
-using namespace win32sdl;
+using namespace win32;
 
 namespace {
 bool Matches(const MSG& m, HWND window, UINT low, UINT high) {
@@ -34,22 +34,18 @@ MSG MakeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     m.wParam = wParam;
     m.lParam = lParam;
     m.time = MessageTime();
-    int x = 0, y = 0;
-    if (GetState().videoReady)
-        SDL_GetGlobalMouseState(&x, &y);
-    m.pt.x = x;
-    m.pt.y = y;
+    m.pt = NativeCursorPosition();
     return m;
 }
 } // namespace
 
-namespace win32sdl {
+namespace win32 {
 
 void QueueInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     GetState().input.push_back(MakeMessage(window, message, wParam, lParam));
 }
 
-} // namespace win32sdl
+} // namespace win32
 
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (window && !FindWindow(window))
@@ -71,7 +67,7 @@ BOOL PeekMessageA(LPMSG msg, HWND window, UINT low, UINT high, UINT remove) {
     bool take = (remove & PM_REMOVE) != 0;
     if (Take(s.posted, msg, window, low, high, take))
         return TRUE;
-    PumpSdlEvents();
+    PumpNativeEvents();
     if (Take(s.input, msg, window, low, high, take)) {
         // Windows asks the window for its cursor as the mouse moves over the client area.
         if (take && msg->message == WM_MOUSEMOVE && !GetCapture())
