@@ -20,6 +20,10 @@
 
 namespace win32 {
 
+struct Bitmap;
+struct RgbaPicture;
+struct PictureCodecs;
+
 enum class Kind { Window, WindowDc, MemoryDc, GlContext, Palette, Bitmap, Brush, Cursor, Icon };
 
 struct Object {
@@ -92,7 +96,9 @@ struct State {
     HICON applicationIcon = nullptr;
     HCURSOR cursor = nullptr; // as SetCursor last set it
     HDC screenDc = nullptr;
-    SwapObserver swapObserver = nullptr; // see SetSwapObserver
+    HGDIOBJ stockBitmap = nullptr;             // the 1x1 bitmap of new memory DCs
+    HGDIOBJ stockBrushes[NULL_BRUSH + 1] = {}; // by GetStockObject index
+    SwapObserver swapObserver = nullptr;       // see SetSwapObserver
 };
 
 State& GetState();
@@ -131,6 +137,11 @@ HWND WindowOfDc(HDC dc);
 // MessageQueue.cpp: queues a message translated from input, behind those already queued.
 void QueueInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Kernel.cpp: a path with its backslashes turned into slashes, as the local file system spells
+// it; the same for a wide path, whose text is first turned back into the ANSI code page's.
+std::string LocalPath(const char* path);
+std::string NarrowPath(const WCHAR* wide);
+
 // ---- What each backend provides ----------------------------------------------------------------
 
 // Starts the window system on first need; false when there is no display, said once on
@@ -164,5 +175,14 @@ POINT NativeCursorPosition();
 
 // Leaves no OpenGL context current, as wglMakeCurrent (NULL, NULL) does.
 void MakeNoContextCurrent();
+
+// Bitmap files other than the bit-field ones the core decodes itself, their headers already
+// checked against the pixel budget: as a 24-bit bitmap for LoadImageA and as a picture for the
+// picture loader. Null when the file is damaged or the backend reads no such files.
+std::unique_ptr<Bitmap> LoadBitmapFile(const std::string& path);
+std::unique_ptr<RgbaPicture> DecodeBitmapFile(const std::string& path);
+
+// The picture decoders the backend links beside the core's own (platform/codecs/).
+const PictureCodecs& LinkedPictureCodecs();
 
 } // namespace win32

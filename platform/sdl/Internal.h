@@ -42,6 +42,12 @@ struct SdlState {
     SDL_Cursor* arrow = nullptr;
     std::vector<PixelFormatSlot> pixelFormats; // the formats offered, in order, from 1
     std::string probeError;                    // why the last pixel-format probe failed
+    // SDL's own allocation functions while a bitmap file is loaded under the budget.
+    int decodeLimits = 0;
+    SDL_malloc_func realMalloc = nullptr;
+    SDL_calloc_func realCalloc = nullptr;
+    SDL_realloc_func realRealloc = nullptr;
+    SDL_free_func realFree = nullptr;
 };
 
 // Video.cpp: the backend's state, made on first use and never destroyed.
@@ -55,6 +61,10 @@ void ApplyFormatAttributes(int pixelFormat);
 // and says on standard error, the first time only, why no OpenGL context could be made.
 void RestoreCurrentContext();
 void ReportContextFailure(const char* reason);
+
+// RunLengthGaps.cpp: makes black, as Windows leaves them, the pixels that the runs of a
+// run-length bitmap file skip; SDL gives them palette entry 0. Other files are left alone.
+void BlackenRunLengthGaps(const std::string& path, Bitmap& bitmap);
 
 // KeyMap.cpp: the Windows virtual-key code for an SDL key, or 0 when there is none; for a key
 // event the keypad is read from the physical key and the Num Lock state.

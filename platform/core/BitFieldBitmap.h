@@ -1,6 +1,6 @@
 // Bitmap files as the bitmap loader reads them before any decoder runs: the headers, the
 // pixel budget, and our own decoder for bit-field bitmaps. Plain data and standard files
-// only, no SDL, so that any backend can use it.
+// only, shared by every backend.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,9 @@
 // The OLE picture loader: bitmaps, JPEG, PNG, GIF, icons and cursors, told apart by their first
 // bytes. Each goes only to its own decoder; files of any other kind are not pictures here.
-#include "platform/sdl/BitFieldBitmap.h"
-#include "platform/sdl/PictureInternal.h"
+#include "platform/core/BitFieldBitmap.h"
+#include "platform/core/Pictures.h"
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -12,10 +13,22 @@ namespace {
 
 enum class Format { Unknown, Bitmap, Jpeg, Png, Gif, Icon, Cursor };
 
-Format Sniff(SDL_RWops* file) {
+// An open file, closed when it goes.
+class File {
+  public:
+    explicit File(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
+    ~File() {
+        if (file)
+            std::fclose(file);
+    }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    std::FILE* const file;
+};
+
+Format Sniff(std::FILE* file) {
     std::uint8_t head[8] = {};
-    const size_t got = SDL_RWread(file, head, 1, sizeof head);
-    SDL_RWseek(file, 0, RW_SEEK_SET);
+    const size_t got = std::fread(head, 1, sizeof head, file);
     const auto starts = [&](const char* magic, size_t length) {
         return got >= length && std::memcmp(head, magic, length) == 0;
     };
@@ -35,26 +48,30 @@ Format Sniff(SDL_RWops* file) {
 }
 
 // The whole file, or nothing when it is larger than any picture we take.
-std::vector<std::uint8_t> ReadAll(SDL_RWops* file) {
-    const Sint64 size = SDL_RWsize(file);
+std::vector<std::uint8_t> ReadAll(std::FILE* file) {
     std::vector<std::uint8_t> bytes;
-    if (size <= 0 || static_cast<Uint64>(size) > kMaxPictureBytes)
+    if (std::fseek(file, 0, SEEK_END) != 0)
+        return bytes;
+    const long size = std::ftell(file);
+    if (size <= 0 || static_cast<unsigned long>(size) > kMaxPictureBytes ||
+        std::fseek(file, 0, SEEK_SET) != 0)
         return bytes;
     bytes.resize(static_cast<size_t>(size));
-    bytes.resize(SDL_RWread(file, bytes.data(), 1, bytes.size()));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
     return bytes;
 }
 
 // Bit-field bitmaps through our own decoder, as the bitmap loader reads them.
-SDL_Surface* DecodeBitFields(const std::string& path, const BitmapFileHeader& header) {
+std::unique_ptr<RgbaPicture> DecodeBitFields(const std::string& path,
+                                             const BitmapFileHeader& header) {
     Dib24 dib;
     if (!DecodeBitFieldBitmap(path, header, dib))
         return nullptr;
-    SDL_Surface* rgba = NewRgbaSurface(dib.width, dib.height);
+    std::unique_ptr<RgbaPicture> rgba = NewRgbaPicture(dib.width, dib.height);
     for (int y = 0; rgba && y < dib.height; ++y) {
         const std::uint8_t* from =
             dib.bits.get() + static_cast<size_t>(dib.height - 1 - y) * dib.stride;
-        auto* to = static_cast<std::uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * rgba->pitch;
+        std::uint8_t* to = rgba->Row(y);
         for (int x = 0; x < dib.width; ++x, from += 3, to += 4) {
             to[0] = from[2];
             to[1] = from[1];
@@ -65,32 +82,26 @@ SDL_Surface* DecodeBitFields(const std::string& path, const BitmapFileHeader& he
     return rgba;
 }
 
-SDL_Surface* DecodeBitmap(SDL_RWops* file, const std::string& path) {
+// Bitmap files: past the budget refused, bit-field ones ours, the others the backend's.
+std::unique_ptr<RgbaPicture> DecodeBitmapWithinBudget(const std::string& path) {
     BitmapFileHeader header;
     if (!ReadBitmapFileHeader(path, header) || !BitmapFitsBudget(header))
         return nullptr;
     if (IsBitFieldBitmap(header))
         return DecodeBitFields(path, header);
-    const DecodeLimit limit;
-    SDL_Surface* loaded = SDL_LoadBMP_RW(file, 0);
-    if (!loaded)
-        return nullptr;
-    SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE);
-    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
-    SDL_FreeSurface(loaded);
-    return rgba;
+    return DecodeBitmapFile(path);
 }
 
-SDL_Surface* Decode(SDL_RWops* file, const std::string& path, Format format) {
+std::unique_ptr<RgbaPicture> Decode(std::FILE* file, const std::string& path, Format format) {
     if (format == Format::Bitmap)
-        return DecodeBitmap(file, path);
-    SDL_Surface* (*decode)(const std::uint8_t*, size_t) = nullptr;
+        return DecodeBitmapWithinBudget(path);
+    PictureDecoder decode = nullptr;
     switch (format) {
     case Format::Jpeg:
-        decode = DecodeJpeg;
+        decode = LinkedPictureCodecs().jpeg;
         break;
     case Format::Png:
-        decode = DecodePng;
+        decode = LinkedPictureCodecs().png;
         break;
     case Format::Gif:
         decode = DecodeGif;
@@ -102,6 +113,8 @@ SDL_Surface* Decode(SDL_RWops* file, const std::string& path, Format format) {
     default:
         return nullptr;
     }
+    if (!decode)
+        return nullptr; // a format the backend does not read
     const std::vector<std::uint8_t> bytes = ReadAll(file);
     return bytes.empty() ? nullptr : decode(bytes.data(), bytes.size());
 }
@@ -121,14 +134,17 @@ HRESULT OleLoadPicturePath(LPOLESTR path, LPUNKNOWN, DWORD, OLE_COLOR, REFIID ii
     // As on Windows, only a full path names a file; anything else is taken for a URL.
     if (local.empty() || local[0] != '/')
         return MK_E_SYNTAX;
-    SDL_RWops* file = SDL_RWFromFile(local.c_str(), "rb");
-    if (!file)
-        return STG_E_FILENOTFOUND;
-    const Format format = Sniff(file);
-    SDL_Surface* rgba = Decode(file, local, format);
-    SDL_RWclose(file);
+    std::unique_ptr<RgbaPicture> rgba;
+    Format format = Format::Unknown;
+    {
+        const File file(local);
+        if (!file.file)
+            return STG_E_FILENOTFOUND;
+        format = Sniff(file.file);
+        rgba = Decode(file.file, local, format);
+    }
     if (!rgba)
         return CTL_E_INVALIDPICTURE;
     const bool icon = format == Format::Icon || format == Format::Cursor;
-    return NewPicture(rgba, icon ? PICTYPE_ICON : PICTYPE_BITMAP, iid, object);
+    return NewPicture(std::move(rgba), icon ? PICTYPE_ICON : PICTYPE_BITMAP, iid, object);
 }

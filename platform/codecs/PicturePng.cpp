@@ -1,6 +1,6 @@
 // PNG through libpng, reading from memory: a read past the end of the file stops the decode
 // instead of handing libpng stale bytes, and libpng says nothing on standard error.
-#include "platform/sdl/PictureInternal.h"
+#include "platform/core/Pictures.h"
 
 #include <png.h>
 
@@ -33,11 +33,12 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
 void Ignore(png_structp, png_const_charp) {}
 
 // Every kind of PNG comes out as 8-bit RGBA; gamma and colour chunks are not applied. Of the
-// locals only `surface` is needed after a longjmp back, hence volatile.
-SDL_Surface* Read(png_structp png, png_infop info) {
-    SDL_Surface* volatile surface = nullptr;
+// locals only `picture` is needed after a longjmp back, hence volatile, and a plain pointer,
+// since a longjmp runs no destructors.
+std::unique_ptr<RgbaPicture> Read(png_structp png, png_infop info) {
+    RgbaPicture* volatile picture = nullptr;
     if (setjmp(png_jmpbuf(png))) {
-        SDL_FreeSurface(surface);
+        delete picture;
         return nullptr;
     }
     png_read_info(png, info);
@@ -51,23 +52,22 @@ SDL_Surface* Read(png_structp png, png_infop info) {
     png_read_update_info(png, info);
     if (png_get_rowbytes(png, info) != static_cast<size_t>(width) * 4)
         png_error(png, "unexpected row layout");
-    surface = NewRgbaSurface(width, height);
-    if (!surface)
+    picture = NewRgbaPicture(width, height).release();
+    if (!picture)
         png_error(png, "picture too large");
-    auto* pixels = static_cast<png_bytep>(surface->pixels);
     for (int pass = 0; pass < passes; ++pass)
         for (png_uint_32 y = 0; y < height; ++y)
-            png_read_row(png, pixels + static_cast<size_t>(y) * surface->pitch, nullptr);
+            png_read_row(png, picture->Row(y), nullptr);
     // What follows the pixels (more chunks, IEND) is not read: it cannot change them.
-    return surface;
+    return std::unique_ptr<RgbaPicture>(picture);
 }
 
 } // namespace
 
-SDL_Surface* DecodePng(const std::uint8_t* data, size_t size) {
+std::unique_ptr<RgbaPicture> DecodePng(const std::uint8_t* data, size_t size) {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Stop, Ignore);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    SDL_Surface* surface = nullptr;
+    std::unique_ptr<RgbaPicture> picture;
     if (info) {
         Source source = {data, size, 0};
         png_set_read_fn(png, &source, ReadFromMemory);
@@ -76,10 +76,10 @@ SDL_Surface* DecodePng(const std::uint8_t* data, size_t size) {
         // a chunk may still be as long as the largest file we open.
         png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
         png_set_chunk_malloc_max(png, kMaxPictureBytes);
-        surface = Read(png, info);
+        picture = Read(png, info);
     }
     png_destroy_read_struct(&png, &info, nullptr);
-    return surface;
+    return picture;
 }
 
 } // namespace win32

@@ -1,7 +1,7 @@
-// Bitmaps: loading a bitmap file through SDL, device-independent bitmap sections, and
-// copying a bitmap's rows out in the 24-bit layout.
-#include "platform/sdl/BitFieldBitmap.h"
-#include "platform/sdl/GdiInternal.h"
+// Bitmaps: loading a bitmap file (bit-field ones here, the others through the backend),
+// device-independent bitmap sections, and copying a bitmap's rows out in the 24-bit layout.
+#include "platform/core/BitFieldBitmap.h"
+#include "platform/core/Gdi.h"
 
 #include <cstring>
 
@@ -13,50 +13,6 @@ namespace {
 bool Is24BitRgb(const BITMAPINFOHEADER& h) {
     return h.biSize >= sizeof(BITMAPINFOHEADER) && h.biPlanes == 1 && h.biBitCount == 24 &&
            h.biCompression == BI_RGB && h.biWidth > 0 && h.biHeight != 0;
-}
-
-// Row by row into the bitmap, so that a load holds no third copy of the picture. Alpha is
-// dropped, not blended: GDI keeps a bitmap's colours as they are.
-std::unique_ptr<Bitmap> BitmapFromSurface(SDL_Surface* loaded) {
-    std::unique_ptr<Bitmap> bitmap = NewBitmap(loaded->w, loaded->h);
-    if (!bitmap)
-        return nullptr;
-    const SDL_Palette* palette = loaded->format->palette;
-    if (palette && loaded->format->BytesPerPixel != 1)
-        return nullptr;
-    for (int y = 0; y < loaded->h; ++y) {
-        const std::uint8_t* from = static_cast<std::uint8_t*>(loaded->pixels) + y * loaded->pitch;
-        std::uint8_t* to = bitmap->TopRow(y);
-        if (!palette) {
-            if (SDL_ConvertPixels(loaded->w, 1, loaded->format->format, from, loaded->pitch,
-                                  SDL_PIXELFORMAT_BGR24, to, bitmap->stride) != 0)
-                return nullptr;
-            continue;
-        }
-        // SDL's loader gives every palette picture one byte a pixel.
-        for (int x = 0; x < loaded->w; ++x, to += 3) {
-            if (from[x] >= palette->ncolors)
-                continue; // black
-            const SDL_Color& c = palette->colors[from[x]];
-            to[0] = c.b;
-            to[1] = c.g;
-            to[2] = c.r;
-        }
-    }
-    return bitmap;
-}
-
-// Every other kind of bitmap file goes to SDL's loader.
-std::unique_ptr<Bitmap> BitmapFromSdl(const std::string& path) {
-    const DecodeLimit limit;
-    SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
-    if (!loaded)
-        return nullptr;
-    std::unique_ptr<Bitmap> bitmap = BitmapFromSurface(loaded);
-    SDL_FreeSurface(loaded);
-    if (bitmap)
-        BlackenRunLengthGaps(path, *bitmap);
-    return bitmap;
 }
 
 std::unique_ptr<Bitmap> BitmapFromBitFields(const std::string& path,
@@ -79,13 +35,14 @@ HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int cx, int cy, UINT flags)
     if (!name || type != IMAGE_BITMAP || !(flags & LR_LOADFROMFILE) || cx != 0 || cy != 0)
         return nullptr;
     // A header past the pixel budget is refused before any decoder sees the file; bit-field
-    // bitmaps, which SDL's loader takes only in a few layouts, are decoded here.
+    // bitmaps, which SDL's loader takes only in a few layouts, are decoded here for every
+    // backend.
     const std::string path = LocalPath(name);
     BitmapFileHeader header;
     if (!ReadBitmapFileHeader(path, header) || !BitmapFitsBudget(header))
         return nullptr;
     std::unique_ptr<Bitmap> bitmap =
-        IsBitFieldBitmap(header) ? BitmapFromBitFields(path, header) : BitmapFromSdl(path);
+        IsBitFieldBitmap(header) ? BitmapFromBitFields(path, header) : LoadBitmapFile(path);
     return bitmap ? AddObject(std::move(bitmap)) : nullptr;
 }
 

@@ -1,7 +1,7 @@
 // Our own GIF reader, so that no third-party decoder sees a GIF file: the first image only,
 // drawn where it sits on the logical screen. Anything the file leaves unpainted (outside the
 // image, transparent pixels, the rest of a file that ends early) is transparent black.
-#include "platform/sdl/PictureInternal.h"
+#include "platform/core/Pictures.h"
 
 #include <algorithm>
 #include <array>
@@ -106,7 +106,7 @@ class CodeReader {
 // Where each decoded pixel goes: rows in order, or in the four interlaced passes.
 class PixelPlacer {
   public:
-    PixelPlacer(SDL_Surface* screen, const ColourTable& colours, int left, int top, int width,
+    PixelPlacer(RgbaPicture& screen, const ColourTable& colours, int left, int top, int width,
                 int height, bool interlaced)
         : screen(screen), colours(colours), left(left), top(top), width(width), height(height),
           interlaced(interlaced) {}
@@ -115,9 +115,8 @@ class PixelPlacer {
 
     void Put(int index) {
         const int sx = left + column, sy = top + row;
-        if (sx < screen->w && sy < screen->h) {
-            std::uint8_t* out = static_cast<std::uint8_t*>(screen->pixels) +
-                                static_cast<size_t>(sy) * screen->pitch + 4 * sx;
+        if (sx < screen.width && sy < screen.height) {
+            std::uint8_t* out = screen.Row(sy) + 4 * sx;
             for (int c = 0; c < 4; ++c)
                 out[c] = colours[4 * index + c];
         }
@@ -139,7 +138,7 @@ class PixelPlacer {
             row = kStart[++pass];
     }
 
-    SDL_Surface* screen;
+    RgbaPicture& screen;
     const ColourTable& colours;
     const int left, top, width, height;
     const bool interlaced;
@@ -193,7 +192,7 @@ bool Expand(const std::vector<std::uint8_t>& data, int minimumBits, PixelPlacer&
 
 } // namespace
 
-SDL_Surface* DecodeGif(const std::uint8_t* data, size_t size) {
+std::unique_ptr<RgbaPicture> DecodeGif(const std::uint8_t* data, size_t size) {
     ByteReader in(data, size);
     const std::uint8_t* signature = in.Take(6);
     if (!signature ||
@@ -237,14 +236,12 @@ SDL_Surface* DecodeGif(const std::uint8_t* data, size_t size) {
         std::fill_n(colours.begin() + 4 * transparent, 4, 0);
     const std::vector<std::uint8_t> stream = in.SubBlocks();
 
-    SDL_Surface* screen = NewRgbaSurface(screenWidth, screenHeight);
+    std::unique_ptr<RgbaPicture> screen = NewRgbaPicture(screenWidth, screenHeight);
     if (!screen)
         return nullptr;
-    PixelPlacer placer(screen, colours, left, top, width, height, flags & 0x40);
-    if (!Expand(stream, minimumBits, placer)) {
-        SDL_FreeSurface(screen);
+    PixelPlacer placer(*screen, colours, left, top, width, height, flags & 0x40);
+    if (!Expand(stream, minimumBits, placer))
         return nullptr;
-    }
     return screen;
 }
 

@@ -1,8 +1,9 @@
 // A decoded picture behind IPictureDisp and IPicture, drawn into GDI bitmaps by Render.
-#include "platform/sdl/PictureInternal.h"
+#include "platform/core/Pictures.h"
 
 #include <cmath>
 #include <cstring>
+#include <new>
 
 using namespace win32;
 
@@ -20,9 +21,9 @@ namespace {
 
 class Picture final : public IPictureDisp, public IPicture {
   public:
-    Picture(SDL_Surface* rgba, SHORT type)
-        : surface(rgba), type(type), himetricWidth(HimetricFromPixels(rgba->w)),
-          himetricHeight(HimetricFromPixels(rgba->h)) {}
+    Picture(std::unique_ptr<RgbaPicture> rgba, SHORT type)
+        : himetricWidth(HimetricFromPixels(rgba->width)),
+          himetricHeight(HimetricFromPixels(rgba->height)), pixels(std::move(rgba)), type(type) {}
 
     HRESULT QueryInterface(REFIID iid, void** object) override {
         if (!object)
@@ -69,12 +70,12 @@ class Picture final : public IPictureDisp, public IPicture {
                    LPCRECT bounds) override;
 
   private:
-    ~Picture() { SDL_FreeSurface(surface); }
+    ~Picture() = default;
 
-    SDL_Surface* surface;
-    SHORT type;
     LONG himetricWidth;
     LONG himetricHeight;
+    std::unique_ptr<RgbaPicture> pixels;
+    SHORT type;
     ULONG references = 1;
 };
 
@@ -88,21 +89,20 @@ HRESULT Picture::Render(HDC dc, LONG x, LONG y, LONG cx, LONG cy, OLE_XPOS_HIMET
     Bitmap* target = memory ? FindBitmap(memory->bitmap) : nullptr;
     if (!target || cx <= 0 || cy <= 0 || cxSrc == 0 || cySrc == 0)
         return E_INVALIDARG;
-    const double scaleX = static_cast<double>(surface->w) / himetricWidth;
-    const double scaleY = static_cast<double>(surface->h) / himetricHeight;
+    const double scaleX = static_cast<double>(pixels->width) / himetricWidth;
+    const double scaleY = static_cast<double>(pixels->height) / himetricHeight;
     const long long left = x > 0 ? x : 0, right = x + static_cast<long long>(cx);
     const long long top = y > 0 ? y : 0, bottom = y + static_cast<long long>(cy);
     for (long long dy = top; dy < bottom && dy < target->height; ++dy) {
         const double hy = ySrc + (dy - y + 0.5) * cySrc / cy;
         const double sy = std::floor((himetricHeight - hy) * scaleY);
-        if (sy < 0 || sy >= surface->h)
+        if (sy < 0 || sy >= pixels->height)
             continue;
-        const auto* row = static_cast<const std::uint8_t*>(surface->pixels) +
-                          static_cast<int>(sy) * surface->pitch;
+        const std::uint8_t* row = pixels->Row(static_cast<int>(sy));
         std::uint8_t* out = target->TopRow(static_cast<int>(dy));
         for (long long dx = left; dx < right && dx < target->width; ++dx) {
             const double sx = std::floor((xSrc + (dx - x + 0.5) * cxSrc / cx) * scaleX);
-            if (sx < 0 || sx >= surface->w)
+            if (sx < 0 || sx >= pixels->width)
                 continue;
             const std::uint8_t* s = row + 4 * static_cast<int>(sx);
             std::uint8_t* d = out + 3 * dx;
@@ -125,18 +125,25 @@ bool PictureSizeAllowed(long long width, long long height) {
            width * height <= static_cast<long long>(kMaxPictureBytes / 4);
 }
 
-SDL_Surface* NewRgbaSurface(long long width, long long height) {
+std::unique_ptr<RgbaPicture> NewRgbaPicture(long long width, long long height) {
     if (!PictureSizeAllowed(width, height))
         return nullptr;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(
-        0, static_cast<int>(width), static_cast<int>(height), 32, SDL_PIXELFORMAT_RGBA32);
-    if (surface)
-        SDL_memset(surface->pixels, 0, static_cast<size_t>(surface->pitch) * surface->h);
-    return surface;
+    const size_t bytes = static_cast<size_t>(width * height * 4);
+    std::unique_ptr<std::uint8_t[]> store(new (std::nothrow) std::uint8_t[bytes]());
+    if (!store)
+        return nullptr;
+    auto picture = std::make_unique<RgbaPicture>();
+    picture->width = static_cast<int>(width);
+    picture->height = static_cast<int>(height);
+    picture->pitch = static_cast<int>(width * 4);
+    picture->pixels = store.get();
+    picture->store = {store.release(),
+                      [](void* block) { delete[] static_cast<std::uint8_t*>(block); }};
+    return picture;
 }
 
-HRESULT NewPicture(SDL_Surface* rgba, SHORT type, REFIID iid, void** object) {
-    auto* picture = new Picture(rgba, type);
+HRESULT NewPicture(std::unique_ptr<RgbaPicture> rgba, SHORT type, REFIID iid, void** object) {
+    auto* picture = new Picture(std::move(rgba), type);
     const HRESULT result = static_cast<IPicture*>(picture)->QueryInterface(iid, object);
     static_cast<IPicture*>(picture)->Release();
     return result;

@@ -1,7 +1,7 @@
 // Our own icon and cursor reader. Of the images a file holds it takes the one with the most
 // colours (the first of equals); that image is a PNG file or a bitmap of 1, 4, 8, 24 or 32 bits
 // followed by its AND mask. Every byte it needs must be in the file.
-#include "platform/sdl/PictureInternal.h"
+#include "platform/core/Pictures.h"
 
 #include <array>
 #include <cstring>
@@ -30,7 +30,7 @@ int Index(const std::uint8_t* row, long long x, int bits) {
 
 // A bitmap image: the information header, the colour table, the colour rows and the mask
 // rows, rows bottom-up. The header's height counts both sets of rows.
-SDL_Surface* DecodeBitmap(const std::uint8_t* data, size_t size) {
+std::unique_ptr<RgbaPicture> DecodeIconBitmap(const std::uint8_t* data, size_t size) {
     if (size < 40)
         return nullptr;
     const std::uint32_t headerBytes = Le32(data);
@@ -58,16 +58,15 @@ SDL_Surface* DecodeBitmap(const std::uint8_t* data, size_t size) {
         table[4 * i + 1] = entry[1];
         table[4 * i + 2] = entry[0];
     }
-    SDL_Surface* surface = NewRgbaSurface(width, height);
-    if (!surface)
+    std::unique_ptr<RgbaPicture> picture = NewRgbaPicture(width, height);
+    if (!picture)
         return nullptr;
     const std::uint8_t* colourRows = entry;
     const std::uint8_t* maskRows = colourRows + colourRow * height;
     bool anyAlpha = false;
     for (long long y = 0; y < height; ++y) {
         const std::uint8_t* in = colourRows + colourRow * y;
-        std::uint8_t* out = static_cast<std::uint8_t*>(surface->pixels) +
-                            (height - 1 - y) * static_cast<long long>(surface->pitch);
+        std::uint8_t* out = picture->Row(height - 1 - y);
         for (long long x = 0; x < width; ++x, out += 4) {
             if (bits <= 8) {
                 std::memcpy(out, &table[4 * Index(in, x, bits)], 3);
@@ -87,18 +86,17 @@ SDL_Surface* DecodeBitmap(const std::uint8_t* data, size_t size) {
     if (!anyAlpha) {
         for (long long y = 0; y < height; ++y) {
             const std::uint8_t* in = maskRows + maskRow * y;
-            std::uint8_t* out = static_cast<std::uint8_t*>(surface->pixels) +
-                                (height - 1 - y) * static_cast<long long>(surface->pitch);
+            std::uint8_t* out = picture->Row(height - 1 - y);
             for (long long x = 0; x < width; ++x)
                 out[4 * x + 3] = Index(in, x, 1) ? 0 : 255;
         }
     }
-    return surface;
+    return picture;
 }
 
 } // namespace
 
-SDL_Surface* DecodeIcon(const std::uint8_t* data, size_t size) {
+std::unique_ptr<RgbaPicture> DecodeIcon(const std::uint8_t* data, size_t size) {
     if (size < 6 || Le16(data) != 0 || (Le16(data + 2) != 1 && Le16(data + 2) != 2))
         return nullptr;
     const std::uint32_t count = Le16(data + 4);
@@ -122,8 +120,8 @@ SDL_Surface* DecodeIcon(const std::uint8_t* data, size_t size) {
     const size_t left = size - offset;
     static const std::uint8_t kPng[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (left >= sizeof kPng && std::memcmp(image, kPng, sizeof kPng) == 0)
-        return DecodePng(image, left);
-    return DecodeBitmap(image, left);
+        return LinkedPictureCodecs().png ? LinkedPictureCodecs().png(image, left) : nullptr;
+    return DecodeIconBitmap(image, left);
 }
 
 } // namespace win32

@@ -1,5 +1,5 @@
 // Drawing into the bitmap selected into a memory device context.
-#include "platform/sdl/GdiInternal.h"
+#include "platform/core/Gdi.h"
 
 #include <algorithm>
 

@@ -1,8 +1,11 @@
-// Text for the picture loader: the working directory and ANSI-to-wide conversion. The ANSI
-// code page here is UTF-8, the file system's; bytes that are not UTF-8 become lone surrogates
-// U+DC80..U+DCFF, so that any file name survives the way to wide characters and back.
-#include "platform/sdl/PictureInternal.h"
+// The few kernel calls: arithmetic for device units, the working directory and ANSI-to-wide
+// text, and the paths the loaders open. The ANSI code page here is UTF-8, the file system's;
+// bytes that are not UTF-8 become lone surrogates U+DC80..U+DCFF, so that any file name
+// survives the way to wide characters and back.
+#include "platform/core/Core.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
@@ -35,6 +38,12 @@ int DecodeUtf8(const unsigned char* p, size_t n, char32_t& out) {
 } // namespace
 
 namespace win32 {
+
+std::string LocalPath(const char* path) {
+    std::string local(path);
+    std::replace(local.begin(), local.end(), '\\', '/');
+    return local;
+}
 
 std::string NarrowPath(const WCHAR* wide) {
     std::string out;
@@ -108,4 +117,15 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR text, int bytes, LPWS
         return 0;
     std::memcpy(wide, out.data(), out.size() * sizeof(WCHAR));
     return static_cast<int>(out.size());
+}
+
+int MulDiv(int number, int numerator, int denominator) {
+    if (denominator == 0)
+        return -1;
+    // Rounded half away from zero, as Windows rounds; -1 when the result does not fit.
+    const long long product = static_cast<long long>(number) * numerator;
+    const long long magnitude = (std::llabs(product) + std::llabs(denominator) / 2) /
+                                std::llabs(static_cast<long long>(denominator));
+    const long long result = (product < 0) != (denominator < 0) ? -magnitude : magnitude;
+    return result > INT_MAX || result < INT_MIN ? -1 : static_cast<int>(result);
 }

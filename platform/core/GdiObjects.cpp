@@ -1,5 +1,5 @@
 // GDI objects: creating bitmaps, the stock objects, describing and deleting objects.
-#include "platform/sdl/GdiInternal.h"
+#include "platform/core/Gdi.h"
 
 #include <climits>
 #include <cstring>
@@ -29,8 +29,7 @@ std::unique_ptr<Bitmap> NewBitmap(int width, int height) {
 }
 
 HGDIOBJ StockBitmap() {
-    // A plain pointer: the layer's objects outlive every exit handler.
-    static HGDIOBJ stock = nullptr;
+    HGDIOBJ& stock = GetState().stockBitmap;
     if (!stock) {
         std::unique_ptr<Bitmap> bitmap = NewBitmap(1, 1);
         bitmap->stock = true;
@@ -59,8 +58,8 @@ bool PaletteSelected(HGDIOBJ palette) {
 } // namespace
 
 HGDIOBJ GetStockObject(int index) {
-    static HGDIOBJ brushes[NULL_BRUSH + 1] = {};
     static const std::uint8_t kGrey[NULL_BRUSH] = {255, 192, 128, 64, 0};
+    HGDIOBJ* brushes = GetState().stockBrushes;
     if (index < WHITE_BRUSH || index > NULL_BRUSH)
         return nullptr;
     if (!brushes[index]) {

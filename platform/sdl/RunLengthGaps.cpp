@@ -2,7 +2,8 @@
 // jumping ahead) are black on Windows; SDL gives them palette entry 0. This follows the runs
 // of the file once more and blackens what they pass over: they only ever move forwards, so
 // the work is one step per code and one store per pixel left out.
-#include "platform/sdl/GdiInternal.h"
+#include "platform/core/Gdi.h"
+#include "platform/sdl/Internal.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 // Bitmap headers and the bit-field decoder. The rows are read one at a time straight into the
 // picture, so a load holds the picture and one row of the file.
-#include "platform/sdl/BitFieldBitmap.h"
+#include "platform/core/BitFieldBitmap.h"
 
 #include "platform/PictureBudget.h"
 

@@ -1,7 +1,7 @@
 // JPEG through libjpeg(-turbo), reading from memory. A file that ends early shows grey where
 // its data stops, as libjpeg fills it; messages are dropped. A progressive file may repeat
 // scans without end, each a full pass over the picture, so their number is limited.
-#include "platform/sdl/PictureInternal.h"
+#include "platform/core/Pictures.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -35,11 +35,10 @@ void LimitScans(j_common_ptr info) {
 }
 
 // Adobe's CMYK files hold the inks inverted; others hold them as they are.
-void CmykToRgb(SDL_Surface* surface, bool inverted) {
-    for (int y = 0; y < surface->h; ++y) {
-        std::uint8_t* p =
-            static_cast<std::uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch;
-        for (int x = 0; x < surface->w; ++x, p += 4) {
+void CmykToRgb(RgbaPicture& picture, bool inverted) {
+    for (int y = 0; y < picture.height; ++y) {
+        std::uint8_t* p = picture.Row(y);
+        for (int x = 0; x < picture.width; ++x, p += 4) {
             const int k = inverted ? p[3] : 255 - p[3];
             for (int c = 0; c < 3; ++c)
                 p[c] = static_cast<std::uint8_t>(((inverted ? p[c] : 255 - p[c]) * k + 127) / 255);
@@ -50,7 +49,7 @@ void CmykToRgb(SDL_Surface* surface, bool inverted) {
 
 } // namespace
 
-SDL_Surface* DecodeJpeg(const std::uint8_t* data, size_t size) {
+std::unique_ptr<RgbaPicture> DecodeJpeg(const std::uint8_t* data, size_t size) {
     jpeg_decompress_struct info{};
     Errors errors{};
     info.err = jpeg_std_error(&errors.manager);
@@ -58,12 +57,13 @@ SDL_Surface* DecodeJpeg(const std::uint8_t* data, size_t size) {
     errors.manager.output_message = Quiet;
     jpeg_progress_mgr progress{};
     progress.progress_monitor = LimitScans;
-    // Of the locals changed after setjmp, only `surface` is needed after a longjmp back, hence
-    // volatile; `info` is only handed to libjpeg, which keeps its state there.
-    SDL_Surface* volatile surface = nullptr;
+    // Of the locals changed after setjmp, only `picture` is needed after a longjmp back, hence
+    // volatile, and a plain pointer, since a longjmp runs no destructors; `info` is only handed
+    // to libjpeg, which keeps its state there.
+    RgbaPicture* volatile picture = nullptr;
     if (setjmp(errors.escape)) {
         jpeg_destroy_decompress(&info);
-        SDL_FreeSurface(surface);
+        delete picture;
         return nullptr;
     }
     jpeg_create_decompress(&info);
@@ -73,21 +73,20 @@ SDL_Surface* DecodeJpeg(const std::uint8_t* data, size_t size) {
     jpeg_read_header(&info, TRUE);
     const bool cmyk = info.num_components == 4;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
-    surface = NewRgbaSurface(info.image_width, info.image_height);
-    if (!surface)
+    picture = NewRgbaPicture(info.image_width, info.image_height).release();
+    if (!picture)
         Escape(reinterpret_cast<j_common_ptr>(&info));
     jpeg_start_decompress(&info);
-    auto* pixels = static_cast<std::uint8_t*>(surface->pixels);
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = pixels + static_cast<size_t>(info.output_scanline) * surface->pitch;
+        JSAMPROW row = picture->Row(info.output_scanline);
         if (jpeg_read_scanlines(&info, &row, 1) != 1)
             Escape(reinterpret_cast<j_common_ptr>(&info));
     }
     if (cmyk)
-        CmykToRgb(surface, info.saw_Adobe_marker);
+        CmykToRgb(*picture, info.saw_Adobe_marker);
     // What follows the last row cannot change the picture, so it is not read.
     jpeg_destroy_decompress(&info);
-    return surface;
+    return std::unique_ptr<RgbaPicture>(picture);
 }
 
 } // namespace win32

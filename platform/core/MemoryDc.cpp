@@ -1,8 +1,6 @@
-// Memory device contexts, selecting bitmaps into them, and device units.
-#include "platform/sdl/GdiInternal.h"
-
-#include <climits>
-#include <cstdlib>
+// Memory device contexts, selecting bitmaps into them, and what a device context answers of
+// its device.
+#include "platform/core/Gdi.h"
 
 using namespace win32;
 
@@ -58,15 +56,4 @@ int GetDeviceCaps(HDC dc, int index) {
     default:
         return 0;
     }
-}
-
-int MulDiv(int number, int numerator, int denominator) {
-    if (denominator == 0)
-        return -1;
-    // Rounded half away from zero, as Windows rounds; -1 when the result does not fit.
-    const long long product = static_cast<long long>(number) * numerator;
-    const long long magnitude = (std::llabs(product) + std::llabs(denominator) / 2) /
-                                std::llabs(static_cast<long long>(denominator));
-    const long long result = (product < 0) != (denominator < 0) ? -magnitude : magnitude;
-    return result > INT_MAX || result < INT_MIN ? -1 : static_cast<int>(result);
 }

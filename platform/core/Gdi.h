@@ -1,10 +1,9 @@
-// GDI objects of the layer: bitmaps, brushes and what loading pictures through SDL needs.
+// GDI objects of the core: bitmaps and brushes.
 #pragma once
 
 #include "platform/PictureBudget.h"
-#include "platform/sdl/Internal.h"
+#include "platform/core/Core.h"
 
-#include <SDL.h>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -50,22 +49,5 @@ std::unique_ptr<Bitmap> NewBitmap(int width, int height);
 
 // The 1x1 bitmap every memory device context starts with.
 HGDIOBJ StockBitmap();
-
-// A path with backslashes as separators, as the local file system spells it.
-std::string LocalPath(const char* path);
-
-// Makes black, as Windows leaves them, the pixels that the runs of a run-length bitmap file
-// skip; SDL gives them palette entry 0. Other files are left alone.
-void BlackenRunLengthGaps(const std::string& path, Bitmap& bitmap);
-
-// While one exists, SDL refuses any single allocation larger than a picture may need, so that
-// a file cannot make a decoder reserve what its header merely claims.
-class DecodeLimit {
-  public:
-    DecodeLimit();
-    ~DecodeLimit();
-    DecodeLimit(const DecodeLimit&) = delete;
-    DecodeLimit& operator=(const DecodeLimit&) = delete;
-};
 
 } // namespace win32
