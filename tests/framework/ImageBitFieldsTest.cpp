@@ -1,7 +1,7 @@
 // Bit-field bitmaps, 16 and 32 bits a pixel with their colours placed by masks, read through
 // the platform's bitmap loader: each order of the masks and each header that carries them
 // gives back the colours written.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // Our own BMP reader: uncompressed 24-bit and 8-bit files, and everything it refuses.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 

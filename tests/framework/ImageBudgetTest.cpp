@@ -1,7 +1,7 @@
 // One pixel budget for every reader of the chain: a file that claims more than the budget, or
 // more than it holds, costs next to nothing, and the largest files each reader takes stay
 // within the budget, counted in a child process of their own.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "framework/ImageClaims.h"
 #include "platform/PictureBudget.h"

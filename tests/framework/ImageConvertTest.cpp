@@ -1,5 +1,5 @@
 // Conversion between the seven pixel formats.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 

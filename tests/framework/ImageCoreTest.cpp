@@ -1,5 +1,5 @@
 // The image record: allocation, rows, copying, flipping and emptying.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include <climits>
 

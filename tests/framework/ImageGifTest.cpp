@@ -1,6 +1,6 @@
 // GIF pictures through the platform's picture loader: files written here with a small LZW
 // encoder, placement on the logical screen, interlacing, transparency, and damaged files.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "tests/support/Wine.h"
 

@@ -1,6 +1,6 @@
 // Icons through the platform's picture loader: bitmaps of every depth, drawn on white where
 // their mask hides them.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 

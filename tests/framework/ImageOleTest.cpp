@@ -1,7 +1,7 @@
 // The reader through the platform's picture loader: PNG, JPEG, icons and cursors told apart by
 // their contents, other kinds refused, sizes in HIMETRIC, and how a file name becomes a full
 // path.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "framework/ImagePath.h"
 #include "platform/Win32.h"

@@ -1,7 +1,7 @@
 // PNG pictures through the platform's picture loader: grey of every depth, interlacing,
 // transparent colours, chunks that do not touch the pixels, and a damaged file that once made
 // the loader spin for ever.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "tests/support/Deadline.h"
 

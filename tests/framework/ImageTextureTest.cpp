@@ -1,5 +1,5 @@
 // Mipmapped textures from images, in a real OpenGL context.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "framework/ImageTexture.h"
 #include "platform/Win32.h"

@@ -1,5 +1,5 @@
 // The TGA reader: names and footers, row order, run-length packets and refusals.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The reader through the platform's bitmap loader: every BMP variant our own reader leaves.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "tests/support/Wine.h"
 
