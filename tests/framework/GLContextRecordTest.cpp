@@ -1,6 +1,7 @@
 // Each OpenGL context's record: its strings and entry points, and objects released in their
 // own context when the window deletes it.
 #include "framework/GLContextRecord.h"
+#include "framework/GLExtensionCalls.h"
 
 #include "tests/framework/Recording.h"
 #include "tests/support/TestContext.h"
@@ -111,4 +112,28 @@ TEST(GLContextRecord, ForgettingReleasesNothingAndPretendingReleasesFirst) {
     EXPECT_FALSE(record->HasExtension("GL_ARB_vertex_program"));
     ReleaseCurrentContextRecord();
     EXPECT_EQ(ContextRecordCount(), records);
+}
+
+TEST(GLContextRecord, ExtensionCallSetsAreTheContextsOwnAndMadeOnce) {
+    TestContext ctx;
+    ASSERT_TRUE(ctx.Ok());
+    GLContextRecord* record = GLContextRecord::Current();
+    ASSERT_NE(record, nullptr);
+    const ArbProgramCalls& arb = record->Get<ArbProgramCalls>();
+    const ShaderCalls& shaders = record->Get<ShaderCalls>();
+    EXPECT_EQ(&record->Get<ArbProgramCalls>(), &arb);
+    // Whatever the driver offers, a set is complete exactly when its calls are all there.
+    const bool arbThere = arb.gen && arb.bind && arb.source && arb.remove && arb.exists;
+    EXPECT_EQ(arb.complete, arbThere);
+    if (record->HasExtension("GL_ARB_vertex_program")) {
+        EXPECT_TRUE(arb.complete);
+        EXPECT_EQ(reinterpret_cast<void*>(arb.bind),
+                  reinterpret_cast<void*>(wglGetProcAddress("glBindProgramARB")));
+    }
+    if (MajorGLVersion(record->Version()) >= 2) {
+        EXPECT_TRUE(shaders.complete);
+        EXPECT_EQ(reinterpret_cast<void*>(shaders.useProgram),
+                  reinterpret_cast<void*>(wglGetProcAddress("glUseProgram")));
+    }
+    ReleaseCurrentContextRecord();
 }
