@@ -90,14 +90,15 @@ typedef const RECT* LPCRECT;
 
 #define LOWORD(l) ((WORD)(((ULONG_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((ULONG_PTR)(l)) >> 16) & 0xffff))
-#define MAKELONG(a, b)                                                                             \
-    ((LONG)(((WORD)(((ULONG_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((ULONG_PTR)(b)) & 0xffff)))     \
-                                                      << 16))
-#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i)))) // tests only
 #define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))        // tests only
 #define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))        // tests only
+// Backends only: packing a message's parameter.
+#define MAKELONG(a, b)                                                                             \
+    ((LONG)(((WORD)(((ULONG_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((ULONG_PTR)(b)) & 0xffff)))     \
+                                                      << 16))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 
 // ---- Window classes, cursors, icons and the module ---------------------------------------------
 // Core: core/Classes.cpp (classes, the module), core/Cursors.cpp (cursors and icons).
