@@ -15,11 +15,17 @@ namespace {
 // Notes the context current whenever it is released.
 struct Watcher : GLContextRecord::Object {
     explicit Watcher(GLContextRecord& record) : madeIn(record.Context()) {}
-    void Release() override { releasedIn.push_back(wglGetCurrentContext()); }
+    void Release() override {
+        releasedIn.push_back(wglGetCurrentContext());
+        // A deleted context answers nothing: this one must still be alive.
+        releasedAlive = glGetString(GL_VERSION) != nullptr;
+    }
     HGLRC madeIn;
     static std::vector<HGLRC> releasedIn;
+    static bool releasedAlive;
 };
 std::vector<HGLRC> Watcher::releasedIn;
+bool Watcher::releasedAlive = false;
 
 bool MakeCurrent(const TestContext& ctx) {
     return wglMakeCurrent(ctx.Dc(), ctx.Context()) == TRUE;
@@ -85,9 +91,11 @@ TEST(GLContextRecord, ObjectsAreReleasedInTheirContextWhenTheWindowGoes) {
     TestContext other;
     ASSERT_TRUE(other.Ok());
     Watcher::releasedIn.clear();
+    Watcher::releasedAlive = false;
     window.extra->Destroy();
     ASSERT_EQ(Watcher::releasedIn.size(), 1u);
     EXPECT_EQ(Watcher::releasedIn[0], context);
+    EXPECT_TRUE(Watcher::releasedAlive);
     EXPECT_EQ(ContextRecordCount(), records);
     EXPECT_EQ(wglGetCurrentContext(), other.Context());
 }
