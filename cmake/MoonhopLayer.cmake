@@ -15,8 +15,9 @@ function(moonhop_test name)
   if(WIN32)
     list(FILTER sources EXCLUDE REGEX "/Sdl[^/]*Test\\.cpp$")
   endif()
-  add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  # Every test program holds the X display while it runs: a server may reset between two.
+  add_executable(${name} ${sources} ${CMAKE_SOURCE_DIR}/tests/support/KeepDisplayEnvironment.cpp)
+  target_link_libraries(${name} PRIVATE ${ARGN} test_support GTest::gtest GTest::gtest_main)
   # Cross-built tests are listed when ctest runs (under the emulator), so building needs no Wine.
   set(discovery POST_BUILD)
   if(CMAKE_CROSSCOMPILING)

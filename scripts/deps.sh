@@ -4,7 +4,7 @@
 set -u
 packages=(cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libgl-dev
           libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev libx11-dev xvfb xauth
-          xdotool imagemagick x11-utils python3 "$@")
+          xdotool imagemagick x11-utils iproute2 python3 "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -44,6 +44,40 @@ deadline_in() { # base-seconds
 
 running() { [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; }
 
+# Holds a connection to the display until the script ends (finish_work ends it). A server
+# started without -noreset, as xvfb-run starts it, resets whenever its last client leaves (as
+# between two games) and drops a client that connects at that moment; with this connection
+# held it never resets while the script runs. Waits out a reset already under way: the server
+# then drops the connection before setting it up, and a new one waits until it is back.
+keeper=""
+keep_display() {
+    local out limit attempt
+    out=$(mktemp)
+    limit=$(deadline_in 30)
+    for attempt in $(seq 50); do
+        # xprop says whether the root window has this property once it is connected, and then
+        # watches the root window until it is ended, quietly: nobody sets the property. Its
+        # output is emptied first: what the last attempt said must not pass for its answer.
+        : >"$out"
+        xprop -root -spy MOONHOP_DISPLAY_KEPT >>"$out" 2>&1 &
+        keeper=$!
+        while kill -0 "$keeper" 2>/dev/null && [ ! -s "$out" ] && [ "$(now_us)" -lt "$limit" ]; do
+            sleep 0.05
+        done
+        if grep -q '^MOONHOP_DISPLAY_KEPT' "$out" && kill -0 "$keeper" 2>/dev/null; then
+            rm -f "$out"
+            return 0
+        fi
+        kill "$keeper" 2>/dev/null
+        wait "$keeper" 2>/dev/null
+        keeper=""
+        [ "$(now_us)" -lt "$limit" ] || break
+    done
+    echo "The display $DISPLAY accepts no lasting connection: $(cat "$out")"
+    rm -f "$out"
+    return 1
+}
+
 # Runs the command every tenth of a second until it succeeds (0) or the deadline passes, or the
 # game has ended (1). The command's output is passed through only from its last run.
 wait_until() { # base-seconds command...
@@ -182,6 +216,10 @@ finish_work() {
     if running; then
         kill "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
+    fi
+    if [ -n "$keeper" ]; then
+        kill "$keeper" 2>/dev/null
+        wait "$keeper" 2>/dev/null
     fi
     if [ "$failures" -gt 0 ] || [ "${MOONHOP_E2E_KEEP:-0}" = 1 ]; then
         echo "The work folder, with the captures and the game's output, is kept: $work"

@@ -26,7 +26,7 @@ fi
 close_window=$(realpath "$3")
 
 . "$(dirname "$0")/checks.sh"
-require_display_and xdotool xwininfo import convert identify compare
+require_display_and xdotool xwininfo xprop import convert identify compare
 
 picture_names=(1DTexture_Moon.bmp StarSphere.bmp LandingDisk.bmp)
 
@@ -34,6 +34,10 @@ work=$(mktemp -d /tmp/moonhop-e2e.XXXXXX)
 pid=""
 folder=""
 trap finish_work EXIT
+if ! keep_display; then
+    fail "the display accepts a connection held for the whole run"
+    conclude
+fi
 
 # Starts the game in a folder; its output goes to files in that folder.
 start_game() { # folder

@@ -83,7 +83,7 @@ stop_game
 echo "# A display without OpenGL"
 if command -v Xvfb >/dev/null; then
     . "$(dirname "$0")/../../scripts/xvfb.sh"
-    if launch_xvfb -screen 0 640x480x24 -extension GLX >"$work/display"; then
+    if launch_xvfb -noreset -screen 0 640x480x24 -extension GLX >"$work/display"; then
         xvfb=$xvfb_pid
     else
         fail "a server without GLX starts"

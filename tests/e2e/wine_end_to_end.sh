@@ -20,12 +20,16 @@ runner=("$@")
 [ -e "${runner[0]}" ] && runner[0]=$(realpath "${runner[0]}")
 
 . "$(dirname "$0")/checks.sh"
-require_display_and xdotool xwininfo import convert identify
+require_display_and xdotool xwininfo xprop import convert identify
 
 work=$(mktemp -d /tmp/moonhop-wine-e2e.XXXXXX)
 pid=""
 folder="$work/game"
 trap 'park_pointer; finish_work' EXIT
+if ! keep_display; then
+    fail "the display accepts a connection held for the whole run"
+    conclude
+fi
 
 # Wine draws the frame itself, inside the X window: sets left and top to the client area's
 # offset in it, for a client area of the given size.

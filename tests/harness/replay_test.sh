@@ -21,6 +21,11 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "No X display: skipped."
     exit 77
 fi
+# One connection held for both runs: a server started without -noreset (as xvfb-run starts it)
+# resets between them otherwise, and a run that connects just then finds no display.
+. "$(dirname "$0")/../e2e/checks.sh"
+trap '[ -n "$keeper" ] && kill "$keeper" 2>/dev/null' EXIT
+keep_display || exit 1
 
 work=$(mktemp -d /tmp/moonhop-replay.XXXXXX)
 failed=0

@@ -1,0 +1,5 @@
+#include "tests/support/DisplayKeeper.h"
+
+bool KeepDisplay(const char*, std::string&) {
+    return true;
+}
