@@ -2,6 +2,8 @@
 // layer; the ones OpenGL ES has are mirrored there.
 #include "gl11/Context.h"
 
+#include <cstdio>
+
 namespace gl11 {
 
 namespace {
@@ -60,8 +62,11 @@ void Set(GLenum cap, bool on, const char* call) {
     bool* flag = Flag(*c, cap);
     if (!flag) {
         // Turning off what the layer never turns on changes nothing.
-        if (on)
-            Unsupported(c, (std::string(call) + " of this capability").c_str());
+        if (on) {
+            char named[32];
+            std::snprintf(named, sizeof named, "%s(0x%04X)", call, cap);
+            Unsupported(c, named);
+        }
         return;
     }
     if (*flag == on)
