@@ -14,6 +14,10 @@
 #include <unordered_map>
 #include <vector>
 
+namespace gl11 {
+struct Context;
+}
+
 namespace win32sdl {
 
 enum class Kind { Window, WindowDc, MemoryDc, GlContext, Palette, Bitmap, Brush, Cursor, Icon };
@@ -67,6 +71,7 @@ struct GlContext : Object {
     GlContext() : Object(Kind::GlContext) {}
     ~GlContext() override;
     SDL_GLContext context = nullptr;
+    gl11::Context* layer = nullptr; // the OpenGL 1.1 layer's context, in the build that has it
     int pixelFormat = 0;
 };
 
@@ -141,6 +146,19 @@ void RestoreCurrentContext();
 LRESULT CallProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Applies a pixel format's attributes to SDL before a window or context is created.
 void ApplyFormatAttributes(int pixelFormat);
+
+// The OpenGL the program draws with (LayerContexts.cpp). In the build that draws through the
+// OpenGL 1.1 layer, contexts are OpenGL ES 3.0 contexts, each with a layer context: asked for
+// before a window or context is made, made with the native context, made current before it,
+// and flushed before a swap. Elsewhere these do nothing.
+void RequestContextKind();
+// False when the layer cannot draw on the new context.
+bool AttachLayerContext(GlContext& c);
+void DeleteLayerContext(gl11::Context* layer);
+void MakeLayerCurrent(gl11::Context* layer);
+void FlushLayer();
+// Whether wglGetProcAddress hands out entry points: the layer has none beyond OpenGL 1.1.
+bool OffersEntryPoints();
 
 // Translates pending SDL events into queued messages.
 void PumpSdlEvents();

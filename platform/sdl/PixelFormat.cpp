@@ -110,6 +110,7 @@ namespace win32sdl {
 void ApplyFormatAttributes(int index) {
     Format* f = FormatAt(index);
     SDL_GL_ResetAttributes();
+    RequestContextKind();
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
     if (!f)
         return;
@@ -276,6 +277,7 @@ BOOL SwapBuffers(HDC dc) {
     Window* w = FindWindow(WindowFromDC(dc));
     if (!w || !w->native || !w->pixelFormat)
         return FALSE;
+    FlushLayer();
     SDL_GL_SwapWindow(w->native);
     return TRUE;
 }

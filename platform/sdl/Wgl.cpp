@@ -6,6 +6,7 @@ using namespace win32sdl;
 namespace {
 void ReleaseCurrent() {
     State& s = GetState();
+    MakeLayerCurrent(nullptr);
     SDL_GL_MakeCurrent(nullptr, nullptr);
     s.currentContext = nullptr;
     s.currentDc = nullptr;
@@ -15,6 +16,7 @@ void ReleaseCurrent() {
 namespace win32sdl {
 
 GlContext::~GlContext() {
+    DeleteLayerContext(layer);
     if (context)
         SDL_GL_DeleteContext(context);
 }
@@ -23,9 +25,10 @@ void RestoreCurrentContext() {
     State& s = GetState();
     GlContext* c = FindContext(s.currentContext);
     Window* w = FindWindow(WindowFromDC(s.currentDc));
-    if (c && w && w->native)
+    if (c && w && w->native) {
+        MakeLayerCurrent(c->layer);
         SDL_GL_MakeCurrent(w->native, c->context);
-    else
+    } else
         ReleaseCurrent();
 }
 
@@ -44,6 +47,8 @@ HGLRC wglCreateContext(HDC dc) {
         return nullptr;
     auto c = std::make_unique<GlContext>();
     c->context = context;
+    if (!AttachLayerContext(*c))
+        return nullptr;
     c->pixelFormat = w->pixelFormat;
     return static_cast<HGLRC>(AddObject(std::move(c)));
 }
@@ -65,6 +70,9 @@ BOOL wglMakeCurrent(HDC dc, HGLRC context) {
     }
     GlContext* c = FindContext(context);
     Window* w = FindWindow(WindowFromDC(dc));
+    // The layer's pending drawing goes out while the outgoing context is still current.
+    if (c)
+        MakeLayerCurrent(c->layer);
     // As on Windows, a failed call leaves no context current.
     if (!c || !w || !w->native || w->pixelFormat != c->pixelFormat ||
         SDL_GL_MakeCurrent(w->native, c->context) != 0) {
@@ -86,7 +94,7 @@ HDC wglGetCurrentDC() {
 
 PROC wglGetProcAddress(LPCSTR name) {
     // Windows answers only with a current context: entry points may differ between drivers.
-    if (!name || !FindContext(GetState().currentContext))
+    if (!name || !FindContext(GetState().currentContext) || !OffersEntryPoints())
         return nullptr;
     return reinterpret_cast<PROC>(SDL_GL_GetProcAddress(name));
 }
