@@ -6,10 +6,10 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+#include <windows.h>
+#include <olectl.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
-#include <olectl.h>
-#include <windows.h>
 #else
 #include "platform/sdl/Win32Api.h"
 #include "platform/sdl/Win32Imaging.h"
