@@ -3,6 +3,7 @@
 // stack saves them and the pixel storage modes.
 #include "gl11/Context.h"
 
+#include <climits>
 #include <cstring>
 
 namespace gl11 {
@@ -137,13 +138,13 @@ void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
         return;
     if (mode > GL_POLYGON)
         return SetError(*c, GL_INVALID_ENUM);
-    if (count < 0 || first < 0)
+    if (count < 0 || first < 0 || count > INT_MAX - first)
         return SetError(*c, GL_INVALID_VALUE);
     if (!c->arrays.vertex.enabled)
         return;
     glBegin(mode);
-    for (GLint i = first; i < first + count; ++i)
-        glArrayElement(i);
+    for (GLsizei i = 0; i < count; ++i)
+        glArrayElement(first + i);
     glEnd();
 }
 

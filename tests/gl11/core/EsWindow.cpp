@@ -75,7 +75,8 @@ EsWindow::~EsWindow() {
         SDL_GL_DeleteContext(context);
     if (window)
         SDL_DestroyWindow(window);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    // SDL stays initialised: unloading the OpenGL ES library would hide where the driver's
+    // own allocations, kept until exit, come from.
 }
 
 void EsWindow::MakeCurrent() {
