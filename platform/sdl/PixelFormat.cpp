@@ -278,6 +278,12 @@ BOOL SwapBuffers(HDC dc) {
     if (!w || !w->native || !w->pixelFormat)
         return FALSE;
     FlushLayer();
+    if (SwapObserver observer = GetState().swapObserver)
+        observer(w->handle);
     SDL_GL_SwapWindow(w->native);
     return TRUE;
+}
+
+void SetSwapObserver(SwapObserver observer) {
+    GetState().swapObserver = observer;
 }
