@@ -3,10 +3,15 @@
 namespace gl11 {
 
 namespace {
-void Triangle(const Vertex* v, int a, int b, int c, std::vector<Vertex>& out) {
-    out.push_back(v[a]);
-    out.push_back(v[b]);
-    out.push_back(v[c]);
+void Triangle(GLuint first, int a, int b, int c, std::vector<GLuint>& out) {
+    out.push_back(first + static_cast<GLuint>(a));
+    out.push_back(first + static_cast<GLuint>(b));
+    out.push_back(first + static_cast<GLuint>(c));
+}
+
+void Segment(GLuint first, int a, int b, std::vector<GLuint>& out) {
+    out.push_back(first + static_cast<GLuint>(a));
+    out.push_back(first + static_cast<GLuint>(b));
 }
 } // namespace
 
@@ -22,54 +27,49 @@ Primitive PrimitiveOf(GLenum mode) {
     return Primitive::Triangles;
 }
 
-void Assemble(GLenum mode, const Vertex* v, int n, std::vector<Vertex>& out) {
+void Assemble(GLenum mode, GLuint first, int n, std::vector<GLuint>& out) {
     switch (mode) {
-    case GL_POINTS:
-        out.insert(out.end(), v, v + n);
-        break;
     case GL_LINES:
-        out.insert(out.end(), v, v + (n & ~1));
+        for (int i = 0; i + 1 < n; i += 2)
+            Segment(first, i, i + 1, out);
         break;
     case GL_LINE_STRIP:
     case GL_LINE_LOOP:
-        for (int i = 0; i + 1 < n; ++i) {
-            out.push_back(v[i]);
-            out.push_back(v[i + 1]);
-        }
-        if (mode == GL_LINE_LOOP && n >= 2) {
-            out.push_back(v[n - 1]);
-            out.push_back(v[0]);
-        }
+        for (int i = 0; i + 1 < n; ++i)
+            Segment(first, i, i + 1, out);
+        if (mode == GL_LINE_LOOP && n >= 2)
+            Segment(first, n - 1, 0, out);
         break;
     case GL_TRIANGLES:
-        out.insert(out.end(), v, v + n / 3 * 3);
+        for (int i = 0; i + 2 < n; i += 3)
+            Triangle(first, i, i + 1, i + 2, out);
         break;
     case GL_TRIANGLE_STRIP:
         // Every other triangle swaps its first two vertices to keep the strip's winding.
         for (int i = 0; i + 2 < n; ++i) {
             if (i % 2 == 0)
-                Triangle(v, i, i + 1, i + 2, out);
+                Triangle(first, i, i + 1, i + 2, out);
             else
-                Triangle(v, i + 1, i, i + 2, out);
+                Triangle(first, i + 1, i, i + 2, out);
         }
         break;
     case GL_TRIANGLE_FAN:
     case GL_POLYGON:
         for (int i = 1; i + 1 < n; ++i)
-            Triangle(v, 0, i, i + 1, out);
+            Triangle(first, 0, i, i + 1, out);
         break;
     case GL_QUADS:
         // Quad a b c d splits along a-c.
         for (int i = 0; i + 3 < n; i += 4) {
-            Triangle(v, i, i + 1, i + 2, out);
-            Triangle(v, i, i + 2, i + 3, out);
+            Triangle(first, i, i + 1, i + 2, out);
+            Triangle(first, i, i + 2, i + 3, out);
         }
         break;
     case GL_QUAD_STRIP:
         // Quad i is the polygon 2i, 2i+1, 2i+3, 2i+2, split along 2i to 2i+3.
         for (int i = 0; i + 3 < n; i += 2) {
-            Triangle(v, i, i + 1, i + 3, out);
-            Triangle(v, i, i + 3, i + 2, out);
+            Triangle(first, i, i + 1, i + 3, out);
+            Triangle(first, i, i + 3, i + 2, out);
         }
         break;
     default:

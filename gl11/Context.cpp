@@ -41,7 +41,7 @@ void DeleteContext(Context* context) {
 }
 
 void MakeCurrent(Context* context) {
-    if (current && current != context && !current->batch.empty())
+    if (current && current != context && !current->vertices.empty())
         FlushBatch(*current);
     current = context;
 }
@@ -51,7 +51,7 @@ Context* CurrentContext() {
 }
 
 void FlushPending() {
-    if (current && !current->batch.empty())
+    if (current && !current->vertices.empty())
         FlushBatch(*current);
 }
 
@@ -83,7 +83,7 @@ void Unsupported(Context* c, const char* call) {
 }
 
 void StateChanging(Context& c) {
-    if (!c.batch.empty())
+    if (!c.vertices.empty())
         FlushBatch(c);
     ++c.stateStamp;
 }

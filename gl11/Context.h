@@ -82,6 +82,7 @@ struct Program {
     std::uint64_t uploadedStamp = 0; // the state stamp its uniforms were last given
     GLint mvp = -1, modelView = -1, normalMatrix = -1, textureMatrix = -1, viewport = -1;
     GLint lightAmbient = -1, lightDiffuse = -1, lightSpecular = -1, lightPosition = -1;
+    GLint lightDirection = -1, halfVector = -1;
     GLint spotDirection = -1, spotExponent = -1, spotCosCutoff = -1, attenuation = -1;
     GLint sceneAmbient = -1, frontMaterial = -1, backMaterial = -1;
     GLint frontShininess = -1, backShininess = -1;
@@ -93,7 +94,7 @@ struct Context {
 
     EsCalls es;
     bool esReady = false; // the OpenGL ES objects below exist
-    GLuint vertexArray = 0, vertexBuffer = 0;
+    GLuint vertexArray = 0, vertexBuffer = 0, indexBuffer = 0;
     GLint maxTextureSize = 0;
     std::string vendor, renderer;
     std::unordered_map<std::uint64_t, Program> programs;
@@ -107,9 +108,12 @@ struct Context {
     // Immediate mode and the gathered drawing.
     bool inBegin = false;
     GLenum beginMode = 0;
-    std::vector<Vertex> block; // the current glBegin's vertices
+    std::size_t blockStart = 0; // where the current glBegin's vertices start
     Primitive batchKind = Primitive::Triangles;
-    std::vector<Vertex> batch; // whole primitives waiting to be drawn with the current state
+    // Drawing waiting for the current state: the vertices, and for lines and triangles the
+    // indices of their whole primitives.
+    std::vector<Vertex> vertices;
+    std::vector<GLuint> indices;
     Vertex current = {{0, 0, 0}, {0, 0, 1}, {1, 1, 1, 1}, {0, 0}, 1};
 
     // Matrices: the last entry of each stack is the current matrix.

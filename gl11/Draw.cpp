@@ -1,5 +1,5 @@
-// Sending gathered primitives to OpenGL ES: one buffer upload and one draw per batch, with the
-// program for the current state.
+// Sending gathered primitives to OpenGL ES: one upload of vertices (and indices) and one draw per
+// batch, with the program for the current state.
 #include "gl11/Programs.h"
 #include "gl11/Textures.h"
 
@@ -38,6 +38,9 @@ void EnsureEs(Context& c) {
     es.BindVertexArray(c.vertexArray);
     es.GenBuffers(1, &c.vertexBuffer);
     es.BindBuffer(es::ARRAY_BUFFER, c.vertexBuffer);
+    // Bound in the vertex array, so it stays bound with it.
+    es.GenBuffers(1, &c.indexBuffer);
+    es.BindBuffer(es::ELEMENT_ARRAY_BUFFER, c.indexBuffer);
     const GLsizei stride = sizeof(Vertex);
     es.VertexAttribPointer(PositionAttribute, 3, GL_FLOAT, GL_FALSE, stride,
                            Offset(offsetof(Vertex, position)));
@@ -62,7 +65,7 @@ void EnsureEs(Context& c) {
 }
 
 void FlushBatch(Context& c) {
-    if (c.batch.empty())
+    if (c.vertices.empty())
         return;
     EnsureEs(c);
     const ShaderKey key = KeyFor(c, c.batchKind == Primitive::Points);
@@ -78,11 +81,22 @@ void FlushBatch(Context& c) {
         }
         if (key.texture != TexelKind::None)
             BindEsTexture(c, c.boundTexture);
-        c.es.BufferData(es::ARRAY_BUFFER, static_cast<GLsizeiptr>(c.batch.size() * sizeof(Vertex)),
-                        c.batch.data(), es::STREAM_DRAW);
-        c.es.DrawArrays(EsMode(c.batchKind), 0, static_cast<GLsizei>(c.batch.size()));
+        c.es.BufferData(es::ARRAY_BUFFER,
+                        static_cast<GLsizeiptr>(c.vertices.size() * sizeof(Vertex)),
+                        c.vertices.data(), es::STREAM_DRAW);
+        if (c.batchKind == Primitive::Points) {
+            c.es.DrawArrays(GL_POINTS, 0, static_cast<GLsizei>(c.vertices.size()));
+        } else if (!c.indices.empty()) {
+            // Vertices shared by a block's primitives are sent and lit once.
+            c.es.BufferData(es::ELEMENT_ARRAY_BUFFER,
+                            static_cast<GLsizeiptr>(c.indices.size() * sizeof(GLuint)),
+                            c.indices.data(), es::STREAM_DRAW);
+            c.es.DrawElements(EsMode(c.batchKind), static_cast<GLsizei>(c.indices.size()),
+                              GL_UNSIGNED_INT, nullptr);
+        }
     }
-    c.batch.clear();
+    c.vertices.clear();
+    c.indices.clear();
 }
 
 } // namespace gl11

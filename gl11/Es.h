@@ -17,6 +17,7 @@ typedef std::ptrdiff_t GLsizeiptr;
 
 namespace es {
 constexpr GLenum ARRAY_BUFFER = 0x8892;
+constexpr GLenum ELEMENT_ARRAY_BUFFER = 0x8893;
 constexpr GLenum STREAM_DRAW = 0x88E0;
 constexpr GLenum VERTEX_SHADER = 0x8B31;
 constexpr GLenum FRAGMENT_SHADER = 0x8B30;
@@ -52,6 +53,7 @@ constexpr GLenum CLAMP_TO_EDGE = 0x812F;
     X(DepthRangef, void, (GLfloat, GLfloat))                                                       \
     X(Disable, void, (GLenum))                                                                     \
     X(DrawArrays, void, (GLenum, GLint, GLsizei))                                                  \
+    X(DrawElements, void, (GLenum, GLsizei, GLenum, const void*))                                  \
     X(Enable, void, (GLenum))                                                                      \
     X(EnableVertexAttribArray, void, (GLuint))                                                     \
     X(Finish, void, ())                                                                            \

@@ -6,7 +6,7 @@
 namespace gl11 {
 
 namespace {
-// Past this many vertices a batch is drawn anyway, to bound its memory.
+// Past this many vertices a batch is drawn at the next glBegin, to bound its memory.
 constexpr std::size_t kBatchLimit = 1 << 18;
 
 void Vertex3(float x, float y, float z) {
@@ -16,7 +16,7 @@ void Vertex3(float x, float y, float z) {
     Vertex v = c->current;
     v.position[0] = x, v.position[1] = y, v.position[2] = z;
     v.pointSize = c->pointSize;
-    c->block.push_back(v);
+    c->vertices.push_back(v);
 }
 
 void Normal3(float x, float y, float z) {
@@ -50,9 +50,13 @@ void glBegin(GLenum mode) {
         SetError(*c, GL_INVALID_ENUM);
         return;
     }
+    const Primitive kind = PrimitiveOf(mode);
+    if (!c->vertices.empty() && (kind != c->batchKind || c->vertices.size() > kBatchLimit))
+        FlushBatch(*c);
+    c->batchKind = kind;
     c->inBegin = true;
     c->beginMode = mode;
-    c->block.clear();
+    c->blockStart = c->vertices.size();
 }
 
 void glEnd() {
@@ -64,11 +68,9 @@ void glEnd() {
         return;
     }
     c->inBegin = false;
-    const Primitive kind = PrimitiveOf(c->beginMode);
-    if (!c->batch.empty() && (kind != c->batchKind || c->batch.size() > kBatchLimit))
-        FlushBatch(*c);
-    c->batchKind = kind;
-    Assemble(c->beginMode, c->block.data(), static_cast<int>(c->block.size()), c->batch);
+    if (c->batchKind != Primitive::Points)
+        Assemble(c->beginMode, static_cast<GLuint>(c->blockStart),
+                 static_cast<int>(c->vertices.size() - c->blockStart), c->indices);
 }
 
 void glVertex2f(GLfloat x, GLfloat y) {

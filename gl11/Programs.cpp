@@ -66,6 +66,8 @@ void Locate(Context& c, Program& p) {
     p.lightDiffuse = at("uLightDiffuse");
     p.lightSpecular = at("uLightSpecular");
     p.lightPosition = at("uLightPosition");
+    p.lightDirection = at("uLightDirection");
+    p.halfVector = at("uHalfVector");
     p.spotDirection = at("uSpotDirection");
     p.spotExponent = at("uSpotExponent");
     p.spotCosCutoff = at("uSpotCosCutoff");
@@ -90,9 +92,17 @@ void MaterialUniforms(Context& c, GLint location, GLint shininessLocation, const
     c.es.Uniform1fv(shininessLocation, 1, &m.shininess);
 }
 
+// v scaled to length 1, in double, rounded once.
+void Unit(const float* v, float* out) {
+    const double x = v[0], y = v[1], z = v[2];
+    const double length = std::sqrt(x * x + y * y + z * z);
+    for (int i = 0; i < 3; ++i)
+        out[i] = length == 0 ? 0.0f : static_cast<float>(v[i] / length);
+}
+
 void LightUniforms(Context& c, const Program& p) {
     float ambient[32], diffuse[32], specular[32], position[32];
-    float direction[24], exponent[8], cosCutoff[8], attenuation[24];
+    float toLight[24], half[24], direction[24], exponent[8], cosCutoff[8], attenuation[24];
     for (int i = 0; i < kMaxLights; ++i) {
         const Light& l = c.lights[i];
         for (int j = 0; j < 4; ++j) {
@@ -103,10 +113,14 @@ void LightUniforms(Context& c, const Program& p) {
             const float w = l.position[3];
             position[i * 4 + j] = w == 0 || w == 1 || j == 3 ? l.position[j] : l.position[j] / w;
         }
-        for (int j = 0; j < 3; ++j) {
-            direction[i * 3 + j] = l.spotDirection[j];
+        // What does not change from vertex to vertex: the unit vector towards a directional
+        // light, its half vector with the viewer far along z, the unit spot direction.
+        Unit(l.position, toLight + i * 3);
+        const float sum[3] = {toLight[i * 3], toLight[i * 3 + 1], toLight[i * 3 + 2] + 1};
+        Unit(sum, half + i * 3);
+        Unit(l.spotDirection, direction + i * 3);
+        for (int j = 0; j < 3; ++j)
             attenuation[i * 3 + j] = l.attenuation[j];
-        }
         exponent[i] = l.spotExponent;
         cosCutoff[i] =
             static_cast<float>(std::cos(l.spotCutoff * (3.14159265358979323846 / 180.0)));
@@ -115,6 +129,8 @@ void LightUniforms(Context& c, const Program& p) {
     c.es.Uniform4fv(p.lightDiffuse, 8, diffuse);
     c.es.Uniform4fv(p.lightSpecular, 8, specular);
     c.es.Uniform4fv(p.lightPosition, 8, position);
+    c.es.Uniform3fv(p.lightDirection, 8, toLight);
+    c.es.Uniform3fv(p.halfVector, 8, half);
     c.es.Uniform3fv(p.spotDirection, 8, direction);
     c.es.Uniform1fv(p.spotExponent, 8, exponent);
     c.es.Uniform1fv(p.spotCosCutoff, 8, cosCutoff);

@@ -34,6 +34,9 @@ struct ShaderKey {
     // Texturing happens only with a complete texture bound.
     TexelKind texture = TexelKind::None;
     std::uint8_t envMode = 0; // 0 modulate, 1 replace, 2 decal
+    // Whether a face's material has a specular colour at all.
+    bool frontSpecular = false;
+    bool backSpecular = false;
 
     std::uint64_t Packed() const;
 };

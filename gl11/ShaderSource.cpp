@@ -42,7 +42,7 @@ std::string Parameter(Tracked tracked, Tracked which, const char* uniform, int i
 
 // A function lighting one face: its material, then each light's share added in light order.
 std::string LitFunction(const ShaderKey& key, const char* name, const char* material,
-                        const char* shininess, Tracked tracked) {
+                        const char* shininess, Tracked tracked, bool specular) {
     std::string s = "vec4 " + std::string(name) + "(vec3 n, vec3 eye) {\n";
     s += "    vec4 ma = " + Parameter(tracked, Tracked::Ambient, material, 0) + ";\n";
     s += "    vec4 md = " + Parameter(tracked, Tracked::Diffuse, material, 1) + ";\n";
@@ -65,31 +65,44 @@ std::string LitFunction(const ShaderKey& key, const char* name, const char* mate
             s += "        float att = 1.0 / (uAttenuation" + l + ".x + uAttenuation" + l +
                  ".y * dist + uAttenuation" + l + ".z * (dist * dist));\n";
         } else {
-            s += "        vec3 vp = normalize(uLightPosition" + l + ".xyz);\n";
+            s += "        vec3 vp = uLightDirection" + l + ";\n";
             s += "        float att = 1.0;\n";
         }
         if (spot) {
-            s += "        float sd = dot(-vp, normalize(uSpotDirection" + l + "));\n";
+            s += "        float sd = dot(-vp, uSpotDirection" + l + ");\n";
             s += "        float spot = sd < uSpotCosCutoff" + l + " ? 0.0 : uSpotExponent" + l +
                  " == 0.0 ? 1.0 : pow(max(sd, 0.0), uSpotExponent" + l + ");\n";
         } else {
             s += "        float spot = 1.0;\n";
         }
         s += "        float ndotvp = max(dot(n, vp), 0.0);\n";
-        s += key.localViewer ? "        vec3 h = vp + normalize(-eye);\n"
-                             : "        vec3 h = vp + vec3(0.0, 0.0, 1.0);\n";
-        s += "        float ndoth = max(dot(n, normalize(h)), 0.0);\n";
-        s += "        float f = ndotvp != 0.0 ? 1.0 : 0.0;\n";
-        s +=
-            "        float sp = f == 0.0 ? 0.0 : shininess == 0.0 ? 1.0 : pow(ndoth, shininess);\n";
-        s += "        c += (att * spot) * (ma.rgb * uLightAmbient" + l +
-             ".rgb + ndotvp * md.rgb * "
-             "uLightDiffuse" +
-             l + ".rgb + sp * ms.rgb * uLightSpecular" + l + ".rgb);\n";
+        std::string terms =
+            "ma.rgb * uLightAmbient" + l + ".rgb + ndotvp * md.rgb * uLightDiffuse" + l + ".rgb";
+        // A material without specular colour adds nothing there: the term is left out.
+        if (specular) {
+            // The half vector of a directional light seen from afar is the same everywhere.
+            if (key.localViewer)
+                s += "        vec3 h = normalize(vp + normalize(-eye));\n";
+            else if (positional)
+                s += "        vec3 h = normalize(vp + vec3(0.0, 0.0, 1.0));\n";
+            else
+                s += "        vec3 h = uHalfVector" + l + ";\n";
+            s += "        float ndoth = max(dot(n, h), 0.0);\n";
+            s += "        float f = ndotvp != 0.0 ? 1.0 : 0.0;\n";
+            s += "        float sp = f == 0.0 ? 0.0 : shininess == 0.0 ? 1.0 : pow(ndoth, "
+                 "shininess);\n";
+            terms += " + sp * ms.rgb * uLightSpecular" + l + ".rgb";
+        }
+        s += "        c += (att * spot) * (" + terms + ");\n";
         s += "    }\n";
     }
     s += "    return clamp(vec4(c, md.a), 0.0, 1.0);\n}\n";
     return s;
+}
+
+bool HasSpecular(const Material& m, Tracked tracked) {
+    return tracked == Tracked::Specular || m.specular[0] != 0 || m.specular[1] != 0 ||
+           m.specular[2] != 0;
 }
 
 // Whether any light needs the eye-space position of the vertex.
@@ -116,6 +129,8 @@ std::uint64_t ShaderKey::Packed() const {
     k = k << 3 | static_cast<std::uint64_t>(backTracked);
     k = k << 3 | static_cast<std::uint64_t>(texture);
     k = k << 2 | envMode;
+    k = k << 1 | frontSpecular;
+    k = k << 1 | backSpecular;
     return k;
 }
 
@@ -136,6 +151,8 @@ ShaderKey KeyFor(const Context& c, bool points) {
             if (c.colourMaterialFace != GL_FRONT)
                 key.backTracked = t;
         }
+        key.frontSpecular = HasSpecular(c.front, key.frontTracked);
+        key.backSpecular = key.twoSide && HasSpecular(c.back, key.backTracked);
     }
     key.texture = BoundCompleteTexture(c);
     if (key.texture != TexelKind::None)
@@ -160,13 +177,16 @@ std::string VertexSource(const ShaderKey& key) {
              "uniform vec4 uSceneAmbient;\n"
              "uniform vec4 uLightAmbient[8];\nuniform vec4 uLightDiffuse[8];\n"
              "uniform vec4 uLightSpecular[8];\nuniform vec4 uLightPosition[8];\n"
+             "uniform vec3 uLightDirection[8];\nuniform vec3 uHalfVector[8];\n"
              "uniform vec3 uSpotDirection[8];\nuniform float uSpotExponent[8];\n"
              "uniform float uSpotCosCutoff[8];\nuniform vec3 uAttenuation[8];\n"
              "uniform vec4 uFrontMaterial[4];\nuniform float uFrontShininess;\n";
-        s += LitFunction(key, "LitFront", "uFrontMaterial", "uFrontShininess", key.frontTracked);
+        s += LitFunction(key, "LitFront", "uFrontMaterial", "uFrontShininess", key.frontTracked,
+                         key.frontSpecular);
         if (key.twoSide) {
             s += "uniform vec4 uBackMaterial[4];\nuniform float uBackShininess;\n";
-            s += LitFunction(key, "LitBack", "uBackMaterial", "uBackShininess", key.backTracked);
+            s += LitFunction(key, "LitBack", "uBackMaterial", "uBackShininess", key.backTracked,
+                             key.backSpecular);
         }
     }
     s += "void main() {\n    gl_Position = uMvp * aPosition;\n";

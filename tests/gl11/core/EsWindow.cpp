@@ -4,13 +4,20 @@
 
 namespace {
 using DrawArraysCall = void (*)(GLenum, GLint, GLsizei);
+using DrawElementsCall = void (*)(GLenum, GLsizei, GLenum, const void*);
 using CompileShaderCall = void (*)(GLuint);
 DrawArraysCall realDrawArrays = nullptr;
+DrawElementsCall realDrawElements = nullptr;
 CompileShaderCall realCompileShader = nullptr;
 
 void CountedDrawArrays(GLenum mode, GLint first, GLsizei count) {
     ++Counts().draws;
     realDrawArrays(mode, first, count);
+}
+
+void CountedDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
+    ++Counts().draws;
+    realDrawElements(mode, count, type, indices);
 }
 
 void CountedCompileShader(GLuint shader) {
@@ -31,6 +38,10 @@ void* CountingLoader(const char* name) {
     if (std::string(name) == "glDrawArrays") {
         realDrawArrays = reinterpret_cast<DrawArraysCall>(real);
         return reinterpret_cast<void*>(&CountedDrawArrays);
+    }
+    if (std::string(name) == "glDrawElements") {
+        realDrawElements = reinterpret_cast<DrawElementsCall>(real);
+        return reinterpret_cast<void*>(&CountedDrawElements);
     }
     if (std::string(name) == "glCompileShader") {
         realCompileShader = reinterpret_cast<CompileShaderCall>(real);
