@@ -1,7 +1,5 @@
 #include "tests/gl11/core/EsWindow.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 using DrawArraysCall = void (*)(GLenum, GLint, GLsizei);
 using DrawElementsCall = void (*)(GLenum, GLsizei, GLenum, const void*);
