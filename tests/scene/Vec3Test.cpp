@@ -54,7 +54,7 @@ TEST(Vec3Products, CrossIsRightHanded) {
     EXPECT_EQ(Dot(Vec3(1, 2, 3), Vec3(4, -5, 6)), 12.0);
 }
 
-TEST(TriangleNormalTest, FacesTheViewerOfACounterClockwiseTriangle) {
+TEST(Vec3TriangleNormal, FacesTheViewerOfACounterClockwiseTriangle) {
     Vec3 out;
     TriangleNormal(Vec3(0, 0, 0), Vec3(1, 0, 0), Vec3(0, 1, 0), out);
     EXPECT_EQ(out, Vec3(0, 0, 1));
@@ -62,7 +62,7 @@ TEST(TriangleNormalTest, FacesTheViewerOfACounterClockwiseTriangle) {
     EXPECT_EQ(out, Vec3(0, 0, -1));
 }
 
-TEST(TriangleNormalTest, DegenerateTriangleKeepsThePreviousNormal) {
+TEST(Vec3TriangleNormal, DegenerateTriangleKeepsThePreviousNormal) {
     Vec3 out(0.25, 0.5, 0.75);
     Vec3& result = TriangleNormal(Vec3(1, 1, 1), Vec3(2, 2, 2), Vec3(3, 3, 3), out);
     EXPECT_EQ(&result, &out);
