@@ -133,8 +133,8 @@ void glArrayElement(GLint i) {
 }
 
 void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (mode > GL_POLYGON)
         return SetError(*c, GL_INVALID_ENUM);
@@ -149,8 +149,8 @@ void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
 }
 
 void glPushClientAttrib(GLbitfield mask) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (static_cast<int>(c->clientAttribs.size()) >= kClientAttribStackDepth)
         return SetError(*c, GL_STACK_OVERFLOW);
@@ -158,8 +158,8 @@ void glPushClientAttrib(GLbitfield mask) {
 }
 
 void glPopClientAttrib() {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (c->clientAttribs.empty())
         return SetError(*c, GL_STACK_UNDERFLOW);
@@ -174,8 +174,8 @@ void glPopClientAttrib() {
 }
 
 void glGetPointerv(GLenum pname, GLvoid** params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     const ClientArray* a = nullptr;
     switch (pname) {

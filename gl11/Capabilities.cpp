@@ -56,8 +56,8 @@ bool* ClientFlag(Context& c, GLenum array) {
 }
 
 void Set(GLenum cap, bool on, const char* call) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     bool* flag = Flag(*c, cap);
     if (!flag) {
@@ -85,8 +85,8 @@ void Set(GLenum cap, bool on, const char* call) {
 }
 
 void SetClient(GLenum array, bool on) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (bool* flag = ClientFlag(*c, array))
         *flag = on;
@@ -115,8 +115,8 @@ bool EnableState(Context& c, GLenum cap, bool* on) {
 }
 
 GLboolean glIsEnabled(GLenum cap) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return GL_FALSE;
     bool on = false;
     // What the layer does not implement is never on.

@@ -71,6 +71,11 @@ bool OutsideBegin(Context& c) {
     return false;
 }
 
+Context* Usable() {
+    Context* c = current;
+    return c && OutsideBegin(*c) ? c : nullptr;
+}
+
 void Unsupported(Context* c, const char* call) {
     const std::string message = std::string("gl11: ") + call + " is not implemented";
     if (FirstTime(message))

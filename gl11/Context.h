@@ -169,6 +169,9 @@ void SetError(Context& c, GLenum error);
 // False, recording GL_INVALID_OPERATION, between glBegin and glEnd: most calls are not allowed
 // there.
 bool OutsideBegin(Context& c);
+// The current context for a call not allowed between glBegin and glEnd: null without one, or
+// inside a block (recording the error).
+Context* Usable();
 // A call, or a call with these arguments, that the layer does not implement: one line on
 // standard error naming it; a debug build stops there. Records GL_INVALID_ENUM.
 void Unsupported(Context* c, const char* call);

@@ -43,8 +43,8 @@ void TexCoord2(float s, float t) {
 } // namespace
 
 void glBegin(GLenum mode) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (!IsBeginMode(mode)) {
         SetError(*c, GL_INVALID_ENUM);

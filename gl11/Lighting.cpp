@@ -113,8 +113,8 @@ void StoreTrackedColour(Context& c) {
 }
 
 void glShadeModel(GLenum mode) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (mode == GL_FLAT)
         Unsupported(c, "glShadeModel(GL_FLAT)");
@@ -123,16 +123,16 @@ void glShadeModel(GLenum mode) {
 }
 
 void glLightfv(GLenum light, GLenum pname, const GLfloat* params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (Light* l = LightOf(*c, light))
         SetLight(*c, *l, pname, params);
 }
 
 void glLightf(GLenum light, GLenum pname, GLfloat param) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (!ScalarLightParameter(pname))
         return SetError(*c, GL_INVALID_ENUM);
@@ -144,8 +144,8 @@ void glLighti(GLenum light, GLenum pname, GLint param) {
 }
 
 void glGetLightfv(GLenum light, GLenum pname, GLfloat* params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     const Light* l = LightOf(*c, light);
     if (!l)
@@ -186,8 +186,8 @@ void glGetLightfv(GLenum light, GLenum pname, GLfloat* params) {
 }
 
 void glLightModelfv(GLenum pname, const GLfloat* params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     bool* flag = nullptr;
     if (pname == GL_LIGHT_MODEL_AMBIENT)
@@ -206,8 +206,8 @@ void glLightModelfv(GLenum pname, const GLfloat* params) {
 }
 
 void glLightModelf(GLenum pname, GLfloat param) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (pname == GL_LIGHT_MODEL_AMBIENT)
         return SetError(*c, GL_INVALID_ENUM);
@@ -242,8 +242,8 @@ void glMaterialf(GLenum face, GLenum pname, GLfloat param) {
 }
 
 void glGetMaterialfv(GLenum face, GLenum pname, GLfloat* params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (face != GL_FRONT && face != GL_BACK)
         return SetError(*c, GL_INVALID_ENUM);
@@ -275,8 +275,8 @@ void glGetMaterialfv(GLenum face, GLenum pname, GLfloat* params) {
 }
 
 void glColorMaterial(GLenum face, GLenum mode) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     const bool validMode = mode == GL_AMBIENT || mode == GL_DIFFUSE || mode == GL_SPECULAR ||
                            mode == GL_EMISSION || mode == GL_AMBIENT_AND_DIFFUSE;

@@ -14,8 +14,8 @@ void Replace(Context& c, const Mat4& m) {
 }
 
 void Multiply(const Mat4& m) {
-    Context* c = Current();
-    if (c && OutsideBegin(*c))
+    Context* c = Usable();
+    if (c)
         Replace(*c, CurrentMatrix(*c) * m);
 }
 
@@ -29,8 +29,8 @@ int MaxDepth(GLenum mode) {
 } // namespace
 
 void glMatrixMode(GLenum mode) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (mode != GL_MODELVIEW && mode != GL_PROJECTION && mode != GL_TEXTURE) {
         SetError(*c, GL_INVALID_ENUM);
@@ -40,14 +40,14 @@ void glMatrixMode(GLenum mode) {
 }
 
 void glLoadIdentity() {
-    Context* c = Current();
-    if (c && OutsideBegin(*c))
+    Context* c = Usable();
+    if (c)
         Replace(*c, Mat4::Identity());
 }
 
 void glLoadMatrixf(const GLfloat* m) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     Mat4 r;
     for (int i = 0; i < 16; ++i)
@@ -56,8 +56,8 @@ void glLoadMatrixf(const GLfloat* m) {
 }
 
 void glLoadMatrixd(const GLdouble* m) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     Mat4 r;
     for (int i = 0; i < 16; ++i)
@@ -80,8 +80,8 @@ void glMultMatrixd(const GLdouble* m) {
 }
 
 void glPushMatrix() {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     std::vector<Mat4>& stack = CurrentStack(*c);
     if (static_cast<int>(stack.size()) >= MaxDepth(c->matrixMode)) {
@@ -92,8 +92,8 @@ void glPushMatrix() {
 }
 
 void glPopMatrix() {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     std::vector<Mat4>& stack = CurrentStack(*c);
     if (stack.size() <= 1) {
@@ -132,8 +132,8 @@ void glScaled(GLdouble x, GLdouble y, GLdouble z) {
 
 void glFrustum(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble zNear,
                GLdouble zFar) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (zNear <= 0 || zFar <= 0 || left == right || bottom == top || zNear == zFar) {
         SetError(*c, GL_INVALID_VALUE);
@@ -146,8 +146,8 @@ void glFrustum(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLd
 
 void glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble zNear,
              GLdouble zFar) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (left == right || bottom == top || zNear == zFar) {
         SetError(*c, GL_INVALID_VALUE);

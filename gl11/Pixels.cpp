@@ -48,8 +48,8 @@ bool PixelStoreValue(Context& c, GLenum pname, GLint* value) {
 }
 
 void glPixelStorei(GLenum pname, GLint param) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     GLint* field = StoreField(*c, pname);
     if (!field)
@@ -65,8 +65,8 @@ void glPixelStorei(GLenum pname, GLint param) {
 }
 
 void glReadBuffer(GLenum mode) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     // OpenGL ES reads the back buffer of a window only.
     if (mode != GL_BACK)
@@ -75,8 +75,8 @@ void glReadBuffer(GLenum mode) {
 
 void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
                   GLvoid* pixels) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (width < 0 || height < 0)
         return SetError(*c, GL_INVALID_VALUE);

@@ -204,8 +204,8 @@ GLint ToInteger(const Answer& a, int i) {
 } // namespace
 
 GLenum glGetError() {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return GL_NO_ERROR;
     const GLenum error = c->error;
     c->error = GL_NO_ERROR;
@@ -213,8 +213,8 @@ GLenum glGetError() {
 }
 
 const GLubyte* glGetString(GLenum name) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return nullptr;
     const char* s = nullptr;
     switch (name) {

@@ -7,14 +7,6 @@
 namespace gl11 {
 
 namespace {
-// The current context, ready to change state: null between glBegin and glEnd or without one.
-Context* Changing() {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
-        return nullptr;
-    return c;
-}
-
 void Commit(Context& c) {
     StateChanging(c);
     EnsureEs(c);
@@ -41,13 +33,28 @@ bool ValidBlendFactor(GLenum factor, bool source) {
     }
 }
 
+// The viewport or the scissor box, kept and handed to OpenGL ES.
+void SetBox(GLint (Context::*box)[4],
+            void (GL11_APIENTRY* EsCalls::*send)(GLint, GLint, GLsizei, GLsizei), GLint x, GLint y,
+            GLsizei width, GLsizei height) {
+    Context* c = Usable();
+    if (!c)
+        return;
+    if (width < 0 || height < 0)
+        return SetError(*c, GL_INVALID_VALUE);
+    Commit(*c);
+    GLint* kept = c->*box;
+    kept[0] = x, kept[1] = y, kept[2] = width, kept[3] = height;
+    (c->es.*send)(x, y, width, height);
+}
+
 float Clamped(double value) {
     return static_cast<float>(std::min(1.0, std::max(0.0, value)));
 }
 } // namespace
 
 void glPointSize(GLfloat size) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     if (!(size > 0)) {
@@ -59,7 +66,7 @@ void glPointSize(GLfloat size) {
 }
 
 void glLineWidth(GLfloat width) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     if (!(width > 0))
@@ -69,7 +76,7 @@ void glLineWidth(GLfloat width) {
 }
 
 void glCullFace(GLenum mode) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     if (mode != GL_FRONT && mode != GL_BACK && mode != GL_FRONT_AND_BACK)
@@ -82,7 +89,7 @@ void glCullFace(GLenum mode) {
 }
 
 void glFrontFace(GLenum mode) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     if (mode != GL_CW && mode != GL_CCW)
@@ -95,7 +102,7 @@ void glFrontFace(GLenum mode) {
 }
 
 void glBlendFunc(GLenum sfactor, GLenum dfactor) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     if (!ValidBlendFactor(sfactor, true) || !ValidBlendFactor(dfactor, false))
@@ -109,7 +116,7 @@ void glBlendFunc(GLenum sfactor, GLenum dfactor) {
 }
 
 void glDepthFunc(GLenum func) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     if (func < GL_NEVER || func > GL_ALWAYS)
@@ -122,7 +129,7 @@ void glDepthFunc(GLenum func) {
 }
 
 void glDepthMask(GLboolean flag) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c || (flag != 0) == c->depthMask)
         return;
     Commit(*c);
@@ -131,7 +138,7 @@ void glDepthMask(GLboolean flag) {
 }
 
 void glColorMask(GLboolean red, GLboolean green, GLboolean blue, GLboolean alpha) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     const bool mask[4] = {red != 0, green != 0, blue != 0, alpha != 0};
@@ -143,38 +150,22 @@ void glColorMask(GLboolean red, GLboolean green, GLboolean blue, GLboolean alpha
 }
 
 void glScissor(GLint x, GLint y, GLsizei width, GLsizei height) {
-    Context* c = Changing();
-    if (!c)
-        return;
-    if (width < 0 || height < 0)
-        return SetError(*c, GL_INVALID_VALUE);
-    Commit(*c);
-    const GLint box[4] = {x, y, width, height};
-    std::copy(box, box + 4, c->scissor);
-    c->es.Scissor(x, y, width, height);
+    SetBox(&Context::scissor, &EsCalls::Scissor, x, y, width, height);
 }
 
 void glHint(GLenum target, GLenum mode) {
-    Context* c = Changing();
+    Context* c = Usable();
     // Hints bind nothing; the layer keeps none.
     (void)target, (void)mode;
     (void)c;
 }
 
 void glViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
-    Context* c = Changing();
-    if (!c)
-        return;
-    if (width < 0 || height < 0)
-        return SetError(*c, GL_INVALID_VALUE);
-    Commit(*c);
-    const GLint box[4] = {x, y, width, height};
-    std::copy(box, box + 4, c->viewport);
-    c->es.Viewport(x, y, width, height);
+    SetBox(&Context::viewport, &EsCalls::Viewport, x, y, width, height);
 }
 
 void glDepthRange(GLclampd zNear, GLclampd zFar) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     Commit(*c);
@@ -184,7 +175,7 @@ void glDepthRange(GLclampd zNear, GLclampd zFar) {
 }
 
 void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     // Read by glClear only: nothing gathered depends on it.
@@ -195,13 +186,13 @@ void glClearColor(GLclampf red, GLclampf green, GLclampf blue, GLclampf alpha) {
 }
 
 void glClearDepth(GLclampd depth) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (c)
         c->clearDepth = Clamped(depth);
 }
 
 void glClear(GLbitfield mask) {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     const GLbitfield known =
@@ -218,7 +209,7 @@ void glClear(GLbitfield mask) {
 }
 
 void glFlush() {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     FlushPending();
@@ -227,7 +218,7 @@ void glFlush() {
 }
 
 void glFinish() {
-    Context* c = Changing();
+    Context* c = Usable();
     if (!c)
         return;
     FlushPending();

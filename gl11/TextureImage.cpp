@@ -82,8 +82,8 @@ void EsFormat(TexelKind kind, GLint& internalFormat, GLenum& format) {
 
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
                   GLint border, GLenum format, GLenum type, const GLvoid* pixels) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (target != GL_TEXTURE_2D && target != GL_PROXY_TEXTURE_2D) {
         if (target == GL_TEXTURE_1D || target == GL_PROXY_TEXTURE_1D)
@@ -121,8 +121,8 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
 }
 
 void glGetTexLevelParameteriv(GLenum target, GLint level, GLenum pname, GLint* params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if ((target != GL_TEXTURE_2D && target != GL_PROXY_TEXTURE_2D) || level < 0 ||
         level >= kMaxTextureLevels) {

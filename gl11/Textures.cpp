@@ -29,6 +29,21 @@ Texture* TargetTexture(Context& c, GLenum target, const char* call) {
         SetError(c, GL_INVALID_ENUM);
     return nullptr;
 }
+// Where a texture keeps a parameter; null for one it does not keep.
+GLenum* ParameterSlot(Texture& t, GLenum pname) {
+    switch (pname) {
+    case GL_TEXTURE_MIN_FILTER:
+        return &t.minFilter;
+    case GL_TEXTURE_MAG_FILTER:
+        return &t.magFilter;
+    case GL_TEXTURE_WRAP_S:
+        return &t.wrapS;
+    case GL_TEXTURE_WRAP_T:
+        return &t.wrapT;
+    default:
+        return nullptr;
+    }
+}
 } // namespace
 
 TexelKind BoundCompleteTexture(const Context& c) {
@@ -66,8 +81,8 @@ void BindEsTexture(Context& c, GLuint name) {
 }
 
 void glGenTextures(GLsizei n, GLuint* textures) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (n < 0) {
         SetError(*c, GL_INVALID_VALUE);
@@ -84,8 +99,8 @@ void glGenTextures(GLsizei n, GLuint* textures) {
 }
 
 void glDeleteTextures(GLsizei n, const GLuint* textures) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (n < 0) {
         SetError(*c, GL_INVALID_VALUE);
@@ -116,8 +131,8 @@ GLboolean glIsTexture(GLuint texture) {
 }
 
 void glBindTexture(GLenum target, GLuint texture) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (target != GL_TEXTURE_2D) {
         if (target == GL_TEXTURE_1D)
@@ -134,42 +149,21 @@ void glBindTexture(GLenum target, GLuint texture) {
 }
 
 void glTexParameteri(GLenum target, GLenum pname, GLint param) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     Texture* t = TargetTexture(*c, target, "glTexParameter(GL_TEXTURE_1D)");
     if (!t)
         return;
-    GLenum* slot = nullptr;
-    switch (pname) {
-    case GL_TEXTURE_MIN_FILTER:
-    case GL_TEXTURE_MAG_FILTER:
-        if (!ValidFilter(pname, param)) {
-            SetError(*c, GL_INVALID_ENUM);
-            return;
-        }
-        slot = pname == GL_TEXTURE_MIN_FILTER ? &t->minFilter : &t->magFilter;
-        break;
-    case GL_TEXTURE_WRAP_S:
-    case GL_TEXTURE_WRAP_T:
-        if (param == GL_CLAMP) {
-            // Clamping with a border colour has no counterpart in OpenGL ES 3.0.
-            Unsupported(c, "glTexParameter(GL_TEXTURE_WRAP, GL_CLAMP)");
-            return;
-        }
-        if (param != GL_REPEAT) {
-            SetError(*c, GL_INVALID_ENUM);
-            return;
-        }
-        slot = pname == GL_TEXTURE_WRAP_S ? &t->wrapS : &t->wrapT;
-        break;
-    case GL_TEXTURE_BORDER_COLOR:
-        Unsupported(c, "glTexParameter(GL_TEXTURE_BORDER_COLOR)");
-        return;
-    default:
-        SetError(*c, GL_INVALID_ENUM);
-        return;
-    }
+    if (pname == GL_TEXTURE_BORDER_COLOR)
+        return Unsupported(c, "glTexParameter(GL_TEXTURE_BORDER_COLOR)");
+    // Clamping with a border colour has no counterpart in OpenGL ES 3.0.
+    const bool wrap = pname == GL_TEXTURE_WRAP_S || pname == GL_TEXTURE_WRAP_T;
+    if (wrap && param == GL_CLAMP)
+        return Unsupported(c, "glTexParameter(GL_TEXTURE_WRAP, GL_CLAMP)");
+    GLenum* slot = ParameterSlot(*t, pname);
+    if (!slot || (wrap ? param != GL_REPEAT : !ValidFilter(pname, param)))
+        return SetError(*c, GL_INVALID_ENUM);
     if (*slot == static_cast<GLenum>(param))
         return;
     StateChanging(*c);
@@ -183,34 +177,21 @@ void glTexParameterf(GLenum target, GLenum pname, GLfloat param) {
 }
 
 void glGetTexParameteriv(GLenum target, GLenum pname, GLint* params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     Texture* t = TargetTexture(*c, target, "glGetTexParameteriv(GL_TEXTURE_1D)");
     if (!t)
         return;
-    switch (pname) {
-    case GL_TEXTURE_MIN_FILTER:
-        *params = static_cast<GLint>(t->minFilter);
-        break;
-    case GL_TEXTURE_MAG_FILTER:
-        *params = static_cast<GLint>(t->magFilter);
-        break;
-    case GL_TEXTURE_WRAP_S:
-        *params = static_cast<GLint>(t->wrapS);
-        break;
-    case GL_TEXTURE_WRAP_T:
-        *params = static_cast<GLint>(t->wrapT);
-        break;
-    default:
+    if (const GLenum* slot = ParameterSlot(*t, pname))
+        *params = static_cast<GLint>(*slot);
+    else
         SetError(*c, GL_INVALID_ENUM);
-        break;
-    }
 }
 
 void glTexEnvi(GLenum target, GLenum pname, GLint param) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (target != GL_TEXTURE_ENV || pname != GL_TEXTURE_ENV_MODE) {
         if (target == GL_TEXTURE_ENV && pname == GL_TEXTURE_ENV_COLOR)
@@ -238,8 +219,8 @@ void glTexEnvf(GLenum target, GLenum pname, GLfloat param) {
 }
 
 void glGetTexEnviv(GLenum target, GLenum pname, GLint* params) {
-    Context* c = Current();
-    if (!c || !OutsideBegin(*c))
+    Context* c = Usable();
+    if (!c)
         return;
     if (target != GL_TEXTURE_ENV || pname != GL_TEXTURE_ENV_MODE) {
         SetError(*c, GL_INVALID_ENUM);
