@@ -1,7 +1,6 @@
 #include "game/SceneWindow.h"
 
 #include "lander/GameLander.h"
-#include "lander/PointProgram.h"
 #include "scene/LandingDisk.h"
 #include "scene/Light.h"
 #include "scene/Rgba.h"
@@ -57,11 +56,6 @@ void SceneWindow::OnMouseButton(int button, bool pressed) {
 
 void SceneWindow::OnIdle() {
     Redraw();
-}
-
-void SceneWindow::OnDestroy() {
-    if (extra && extra->glContext && wglGetCurrentContext() == extra->glContext)
-        ReleasePointPrograms();
 }
 
 bool SceneWindow::HasScene() const {

@@ -29,8 +29,6 @@ class SceneWindow : public GLWindow {
 
     void OnMouseButton(int button, bool pressed) override;
     void OnIdle() override;
-    // The context is about to go: forget the programs made in it.
-    void OnDestroy() override;
 
     Terrain* terrain = nullptr;
     Sphere* spheres[kSceneSphereCount] = {nullptr, nullptr};

@@ -8,7 +8,7 @@
 #include "gl11/Gl.h"
 #endif
 
-namespace win32sdl {
+namespace win32 {
 
 #ifdef MOONHOP_GL11
 
@@ -60,4 +60,4 @@ bool OffersEntryPoints() {
 
 #endif
 
-} // namespace win32sdl
+} // namespace win32
