@@ -114,6 +114,7 @@ struct Context {
     // indices of their whole primitives.
     std::vector<Vertex> vertices;
     std::vector<GLuint> indices;
+    // The current normal, colour, texture coordinate and point size; each vertex takes them.
     Vertex current = {{0, 0, 0}, {0, 0, 1}, {1, 1, 1, 1}, {0, 0}, 1};
 
     // Matrices: the last entry of each stack is the current matrix.
@@ -135,7 +136,6 @@ struct Context {
     GLenum colourMaterialParameter = GL_AMBIENT_AND_DIFFUSE;
 
     // Rasterisation and fragments, mirrored on OpenGL ES as they change.
-    float pointSize = 1;
     bool depthTest = false, cullFace = false, blend = false, dither = true, scissorTest = false;
     GLenum cullFaceMode = GL_BACK, frontFace = GL_CCW;
     GLenum blendSrc = GL_ONE, blendDst = GL_ZERO;

@@ -15,7 +15,6 @@ void Vertex3(float x, float y, float z) {
         return;
     Vertex v = c->current;
     v.position[0] = x, v.position[1] = y, v.position[2] = z;
-    v.pointSize = c->pointSize;
     c->vertices.push_back(v);
 }
 

@@ -112,7 +112,7 @@ bool Query(Context& c, GLenum pname, Answer& a) {
         a.Add(1);
         return true;
     case GL_POINT_SIZE:
-        return a.kind = Kind::Float, a.Add(c.pointSize), true;
+        return a.kind = Kind::Float, a.Add(c.current.pointSize), true;
     case GL_POINT_SIZE_RANGE:
     case GL_LINE_WIDTH_RANGE:
         a.kind = Kind::Float;

@@ -62,7 +62,7 @@ void glPointSize(GLfloat size) {
         return;
     }
     // Each vertex carries the size it was given with, so no drawing waits on it.
-    c->pointSize = size;
+    c->current.pointSize = size;
 }
 
 void glLineWidth(GLfloat width) {
