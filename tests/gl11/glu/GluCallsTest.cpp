@@ -186,6 +186,48 @@ TEST(GluCallsTest, MipmapsAreTheSystemsGluLevels) {
     }
 }
 
+TEST(GluCallsTest, NoQuadricDrawsNothing) {
+    recorder::Reset();
+    gl11::gluQuadricNormals(nullptr, GLU_SMOOTH);
+    gl11::gluQuadricTexture(nullptr, GL_TRUE);
+    gl11::gluSphere(nullptr, 1, 10, 10);
+    gl11::gluDisk(nullptr, 0, 1, 10, 10);
+    gl11::gluDeleteQuadric(nullptr);
+    EXPECT_TRUE(recorder::Calls().empty());
+}
+
+// What this GLU does not do says so, and stops a debug build; otherwise it changes nothing
+// (the quadric keeps its smooth normals) or uploads nothing.
+TEST(GluCallsTest, WhatIsNotImplementedSaysSo) {
+    const unsigned char pixels[16] = {};
+    auto flat = [] {
+        gl11::GLUquadric* quadric = gl11::gluNewQuadric();
+        gl11::gluQuadricNormals(quadric, GLU_FLAT);
+        gl11::gluSphere(quadric, 1, 4, 3);
+        gl11::gluDeleteQuadric(quadric);
+    };
+    auto floats = [&] {
+        return gl11::gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 1, 1, GL_RGB, GL_FLOAT, pixels);
+    };
+#ifndef NDEBUG
+    EXPECT_DEATH(flat(), "gluQuadricNormals \\(GLU_FLAT\\) is not implemented");
+    EXPECT_DEATH(floats(), "gluBuild2DMipmaps .* is not implemented");
+#else
+    ExpectSameCalls(
+        [] {
+            GLUquadric* quadric = ::gluNewQuadric();
+            ::gluSphere(quadric, 1, 4, 3);
+            ::gluDeleteQuadric(quadric);
+        },
+        flat);
+    recorder::Reset();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(floats(), GLU_INVALID_ENUM);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("is not implemented"), std::string::npos);
+    EXPECT_TRUE(recorder::Calls().empty());
+#endif
+}
+
 TEST(GluCallsTest, MipmapsRefuseWhatTheSystemsGluRefuses) {
     // Sizes below one, a format that is not one, and a null quadric drawn: errors, no upload,
     // no crash.
