@@ -63,25 +63,44 @@ const QuadricCase kQuadrics[] = {
     {0, 1, 1, 1, false, GLU_SMOOTH},       {0, 1, 5, 0, false, GLU_SMOOTH},
 };
 
+// A quadric of each GLU made as the case says, drawn by draw (a sphere or a disk of either GLU,
+// as the quadric type picks), and deleted.
+template <typename Quadric, typename New, typename Normals, typename Texture, typename Delete,
+          typename Draw>
+std::function<void()> WithQuadric(const QuadricCase& q, New make, Normals normals, Texture texture,
+                                  Delete remove, Draw draw) {
+    return [=] {
+        Quadric* quadric = make();
+        normals(quadric, q.normals);
+        texture(quadric, q.textured);
+        draw(quadric, q);
+        remove(quadric);
+    };
+}
+
+std::function<void()> SystemQuadric(const QuadricCase& q,
+                                    void (*draw)(GLUquadric*, const QuadricCase&)) {
+    return WithQuadric<GLUquadric>(q, ::gluNewQuadric, ::gluQuadricNormals, ::gluQuadricTexture,
+                                   ::gluDeleteQuadric, draw);
+}
+
+std::function<void()> OurQuadric(const QuadricCase& q,
+                                 void (*draw)(gl11::GLUquadric*, const QuadricCase&)) {
+    return WithQuadric<gl11::GLUquadric>(q, gl11::gluNewQuadric, gl11::gluQuadricNormals,
+                                         gl11::gluQuadricTexture, gl11::gluDeleteQuadric, draw);
+}
+
 TEST(GluCallsTest, SpheresAreDrawnAsTheSystemsGluDrawsThem) {
     for (const QuadricCase& q : kQuadrics) {
         SCOPED_TRACE(testing::Message() << "sphere radius " << q.radius << ", " << q.slices << " x "
                                         << q.stacks << ", textured " << q.textured);
-        ExpectSameCalls(
-            [&] {
-                GLUquadric* quadric = ::gluNewQuadric();
-                ::gluQuadricNormals(quadric, q.normals);
-                ::gluQuadricTexture(quadric, q.textured);
-                ::gluSphere(quadric, q.radius, q.slices, q.stacks);
-                ::gluDeleteQuadric(quadric);
-            },
-            [&] {
-                gl11::GLUquadric* quadric = gl11::gluNewQuadric();
-                gl11::gluQuadricNormals(quadric, q.normals);
-                gl11::gluQuadricTexture(quadric, q.textured);
-                gl11::gluSphere(quadric, q.radius, q.slices, q.stacks);
-                gl11::gluDeleteQuadric(quadric);
-            });
+        ExpectSameCalls(SystemQuadric(q,
+                                      [](GLUquadric* quadric, const QuadricCase& c) {
+                                          ::gluSphere(quadric, c.radius, c.slices, c.stacks);
+                                      }),
+                        OurQuadric(q, [](gl11::GLUquadric* quadric, const QuadricCase& c) {
+                            gl11::gluSphere(quadric, c.radius, c.slices, c.stacks);
+                        }));
     }
 }
 
@@ -90,21 +109,13 @@ TEST(GluCallsTest, DisksAreDrawnAsTheSystemsGluDrawsThem) {
         SCOPED_TRACE(testing::Message()
                      << "disk " << q.inner << " to " << q.radius << ", " << q.slices << " x "
                      << q.stacks << ", textured " << q.textured);
-        ExpectSameCalls(
-            [&] {
-                GLUquadric* quadric = ::gluNewQuadric();
-                ::gluQuadricNormals(quadric, q.normals);
-                ::gluQuadricTexture(quadric, q.textured);
-                ::gluDisk(quadric, q.inner, q.radius, q.slices, q.stacks);
-                ::gluDeleteQuadric(quadric);
-            },
-            [&] {
-                gl11::GLUquadric* quadric = gl11::gluNewQuadric();
-                gl11::gluQuadricNormals(quadric, q.normals);
-                gl11::gluQuadricTexture(quadric, q.textured);
-                gl11::gluDisk(quadric, q.inner, q.radius, q.slices, q.stacks);
-                gl11::gluDeleteQuadric(quadric);
-            });
+        ExpectSameCalls(SystemQuadric(q,
+                                      [](GLUquadric* quadric, const QuadricCase& c) {
+                                          ::gluDisk(quadric, c.inner, c.radius, c.slices, c.stacks);
+                                      }),
+                        OurQuadric(q, [](gl11::GLUquadric* quadric, const QuadricCase& c) {
+                            gl11::gluDisk(quadric, c.inner, c.radius, c.slices, c.stacks);
+                        }));
     }
 }
 
