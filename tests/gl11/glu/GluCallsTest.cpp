@@ -148,8 +148,7 @@ struct MipmapCase {
 
 TEST(GluCallsTest, MipmapsAreTheSystemsGluLevels) {
     // Powers of two and not (scaled up and down), thin ones, every format the framework
-    // uploads, rows padded and offset by the unpacking state, and largest sizes that cut
-    // (OpenGL refusing even the smallest).
+    // uploads, rows padded and offset by the unpacking state, and largest sizes that cut.
     const MipmapCase kCases[] = {
         {64, 64, 3, GL_RGB, 4, 0, 0, 0, 1024},
         {1, 1, 4, GL_RGBA, 4, 0, 0, 0, 1024},
@@ -165,7 +164,7 @@ TEST(GluCallsTest, MipmapsAreTheSystemsGluLevels) {
         {96, 96, 3, GL_RGB, 4, 0, 0, 0, 1024},
         {47, 95, 3, GL_RGB, 4, 0, 0, 0, 1024},
         {1, 700, 4, GL_RGBA, 4, 0, 0, 0, 256},
-        {8, 8, 3, GL_RGB, 4, 0, 0, 0, 0},
+
     };
     for (const MipmapCase& m : kCases) {
         SCOPED_TRACE(testing::Message()
@@ -237,6 +236,25 @@ TEST(GluCallsTest, WhatIsNotImplementedSaysSo) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("is not implemented"), std::string::npos);
     EXPECT_TRUE(recorder::Calls().empty());
 #endif
+}
+
+TEST(GluCallsTest, MipmapsThatOpenGLTakesAtNoSizeAreAnError) {
+    // The system's GLU asks down to one pixel, uploads nothing and answers success; ours asks
+    // the same and says it failed.
+    const unsigned char pixels[8 * 8 * 3] = {};
+    const Calls system = Record(
+        [&] { ::gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 8, 8, GL_RGB, GL_UNSIGNED_BYTE, pixels); }, 0);
+    GLint result = 0;
+    const Calls ours = Record(
+        [&] {
+            result =
+                gl11::gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 8, 8, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+        },
+        0);
+    EXPECT_EQ(FirstDifference(system, ours), "");
+    EXPECT_EQ(result, GLU_OUT_OF_MEMORY);
+    for (const std::string& call : ours)
+        EXPECT_EQ(call.rfind("glTexImage2D", 0), std::string::npos) << call;
 }
 
 TEST(GluCallsTest, MipmapsRefuseWhatTheSystemsGluRefuses) {
