@@ -41,7 +41,7 @@ compare() {
         pairs+=("$work/system/$name/$picture" "$work/layer/$name/$picture")
     done
     mkdir -p "$work/maps/$name"
-    echo "== $name"
+    echo "== $name" | tee -a "$work/figures.txt"
     "$system/compare_pictures" --map "$work/maps/$name" "${pairs[@]}" | tee -a "$work/figures.txt"
     [ "${PIPESTATUS[0]}" -eq 0 ] || failed=1
 }
