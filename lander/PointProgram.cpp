@@ -1,7 +1,7 @@
 #include "lander/PointProgram.h"
 #include "lander/PointProgramProbe.h"
 
-#include "framework/GLContextRecord.h"
+#include "framework/GLExtensionCalls.h"
 
 namespace {
 // The point's size rides in the colour's alpha, which is also its alpha: the pipeline clamps
@@ -23,82 +23,41 @@ const char kGlslSource[] = "#version 110\n"
                            "    gl_PointSize = gl_Color.a;\n"
                            "}\n";
 
-struct ArbCalls {
-    PFNGLGENPROGRAMSARBPROC gen = nullptr;
-    PFNGLBINDPROGRAMARBPROC bind = nullptr;
-    PFNGLPROGRAMSTRINGARBPROC source = nullptr;
-    PFNGLDELETEPROGRAMSARBPROC remove = nullptr;
-    PFNGLISPROGRAMARBPROC exists = nullptr;
-};
-
-struct GlslCalls {
-    PFNGLCREATESHADERPROC createShader = nullptr;
-    PFNGLSHADERSOURCEPROC shaderSource = nullptr;
-    PFNGLCOMPILESHADERPROC compileShader = nullptr;
-    PFNGLGETSHADERIVPROC getShader = nullptr;
-    PFNGLDELETESHADERPROC deleteShader = nullptr;
-    PFNGLCREATEPROGRAMPROC createProgram = nullptr;
-    PFNGLATTACHSHADERPROC attachShader = nullptr;
-    PFNGLLINKPROGRAMPROC linkProgram = nullptr;
-    PFNGLGETPROGRAMIVPROC getProgram = nullptr;
-    PFNGLUSEPROGRAMPROC useProgram = nullptr;
-    PFNGLDELETEPROGRAMPROC deleteProgram = nullptr;
-    PFNGLISPROGRAMPROC isProgram = nullptr;
-};
-
-bool LoadArb(GLContextRecord& context, ArbCalls& c) {
-    bool ok = context.Load(c.gen, "glGenProgramsARB");
-    ok = context.Load(c.bind, "glBindProgramARB") && ok;
-    ok = context.Load(c.source, "glProgramStringARB") && ok;
-    ok = context.Load(c.remove, "glDeleteProgramsARB") && ok;
-    return context.Load(c.exists, "glIsProgramARB") && ok;
-}
-
-bool LoadGlsl(GLContextRecord& context, GlslCalls& c) {
-    bool ok = context.Load(c.createShader, "glCreateShader");
-    ok = context.Load(c.shaderSource, "glShaderSource") && ok;
-    ok = context.Load(c.compileShader, "glCompileShader") && ok;
-    ok = context.Load(c.getShader, "glGetShaderiv") && ok;
-    ok = context.Load(c.deleteShader, "glDeleteShader") && ok;
-    ok = context.Load(c.createProgram, "glCreateProgram") && ok;
-    ok = context.Load(c.attachShader, "glAttachShader") && ok;
-    ok = context.Load(c.linkProgram, "glLinkProgram") && ok;
-    ok = context.Load(c.getProgram, "glGetProgramiv") && ok;
-    ok = context.Load(c.useProgram, "glUseProgram") && ok;
-    ok = context.Load(c.deleteProgram, "glDeleteProgram") && ok;
-    return context.Load(c.isProgram, "glIsProgram") && ok;
-}
-
 // One context's programs. A kind is usable when supported and its entry points loaded; a name
 // of 0 means not made yet, and a failed making is not tried again.
 struct PointPrograms : GLContextRecord::Object {
     explicit PointPrograms(GLContextRecord& context) {
         const PointProgramSupport support =
             PointProgramSupportFor(context.Version(), context.Extensions());
-        arbUsable = support.arbProgram && LoadArb(context, arb);
-        glslUsable = support.glslShader && LoadGlsl(context, glsl);
+        if (support.arbProgram)
+            arb = &context.Get<ArbProgramCalls>();
+        if (support.glslShader)
+            glsl = &context.Get<ShaderCalls>();
+        arbUsable = arb && arb->complete;
+        glslUsable = glsl && glsl->complete;
     }
 
     // Programs the context does not know mean its handle now names a newer context.
     bool Stale() const {
-        return (arbProgram && !arb.exists(arbProgram)) ||
-               (glslProgram && !glsl.isProgram(glslProgram));
+        return (arbProgram && !arb->exists(arbProgram)) ||
+               (glslProgram && !glsl->isProgram(glslProgram));
     }
 
     void Release() override {
         if (Stale())
             return;
         if (arbProgram)
-            arb.remove(1, &arbProgram);
+            arb->remove(1, &arbProgram);
         if (glslProgram)
-            glsl.deleteProgram(glslProgram);
+            glsl->deleteProgram(glslProgram);
         arbProgram = glslProgram = 0;
     }
 
     bool arbUsable = false;
     bool glslUsable = false;
-    ArbCalls arb;
-    GlslCalls glsl;
+    // The context's entry points, kept beside this in its record; null where not offered.
+    const ArbProgramCalls* arb = nullptr;
+    const ShaderCalls* glsl = nullptr;
     GLuint arbProgram = 0;
     GLuint glslProgram = 0;
 };
@@ -123,7 +82,7 @@ PointPrograms* ExistingPrograms() {
     return context ? context->Find<PointPrograms>() : nullptr;
 }
 
-GLuint MakeArb(const ArbCalls& c) {
+GLuint MakeArb(const ArbProgramCalls& c) {
     GLuint program = 0;
     c.gen(1, &program);
     c.bind(GL_VERTEX_PROGRAM_ARB, program);
@@ -139,7 +98,7 @@ GLuint MakeArb(const ArbCalls& c) {
     return program;
 }
 
-GLuint MakeGlsl(const GlslCalls& c) {
+GLuint MakeGlsl(const ShaderCalls& c) {
     const GLuint shader = c.createShader(GL_VERTEX_SHADER);
     if (!shader)
         return 0;
@@ -171,23 +130,23 @@ bool BindPointProgram(PointProgramKind kind) {
         return false;
     if (kind == PointProgramKind::ArbProgram) {
         if (r->arbUsable && !r->arbProgram) {
-            r->arbProgram = MakeArb(r->arb);
+            r->arbProgram = MakeArb(*r->arb);
             r->arbUsable = r->arbProgram != 0;
         }
         if (!r->arbUsable)
             return false;
         glEnable(GL_VERTEX_PROGRAM_ARB);
-        r->arb.bind(GL_VERTEX_PROGRAM_ARB, r->arbProgram);
+        r->arb->bind(GL_VERTEX_PROGRAM_ARB, r->arbProgram);
         glEnable(GL_VERTEX_PROGRAM_POINT_SIZE_ARB);
         return true;
     }
     if (r->glslUsable && !r->glslProgram) {
-        r->glslProgram = MakeGlsl(r->glsl);
+        r->glslProgram = MakeGlsl(*r->glsl);
         r->glslUsable = r->glslProgram != 0;
     }
     if (!r->glslUsable)
         return false;
-    r->glsl.useProgram(r->glslProgram);
+    r->glsl->useProgram(r->glslProgram);
     glEnable(GL_VERTEX_PROGRAM_POINT_SIZE);
     return true;
 }
@@ -200,14 +159,14 @@ void UnbindPointProgram(PointProgramKind kind) {
         if (!r->arbProgram)
             return;
         glDisable(GL_VERTEX_PROGRAM_POINT_SIZE_ARB);
-        r->arb.bind(GL_VERTEX_PROGRAM_ARB, 0);
+        r->arb->bind(GL_VERTEX_PROGRAM_ARB, 0);
         glDisable(GL_VERTEX_PROGRAM_ARB);
         return;
     }
     if (!r->glslProgram)
         return;
     glDisable(GL_VERTEX_PROGRAM_POINT_SIZE);
-    r->glsl.useProgram(0);
+    r->glsl->useProgram(0);
 }
 
 unsigned PointProgramName(PointProgramKind kind) {

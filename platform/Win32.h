@@ -3,10 +3,12 @@
 // system.
 //
 // On Windows it is the system's own headers and nothing of ours is built. Everywhere else it
-// declares the same names, types and constants, with their Windows values and signatures, and a
-// backend implements every call with the meaning Windows gives it. A backend is one folder under
-// platform/ with a file per group below; what needs no native window system is shared by all
-// backends in platform/core/. Each group says where it is implemented.
+// declares the same names, types and constants, with their Windows values and signatures, and
+// our layer implements every call with the meaning Windows gives it: the core every backend
+// shares (platform/core/, no window system) and one backend folder (platform/sdl/). Each group
+// says which files implement it. A backend implements MessageBoxA, the four pixel-format calls
+// and the wgl calls, and what the core asks of it, listed at the end of platform/core/Core.h;
+// tests/platform/core/NullBackend.cpp is the smallest backend that links.
 //
 // Marks: calls and names without a mark are the program's. "Tests only": the program never
 // calls them, but every backend provides them so the tests run against it. "Backends only": the
@@ -88,17 +90,18 @@ typedef const RECT* LPCRECT;
 
 #define LOWORD(l) ((WORD)(((ULONG_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((ULONG_PTR)(l)) >> 16) & 0xffff))
-#define MAKELONG(a, b)                                                                             \
-    ((LONG)(((WORD)(((ULONG_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((ULONG_PTR)(b)) & 0xffff)))     \
-                                                      << 16))
-#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 #define MAKEINTATOM(i) ((LPSTR)((ULONG_PTR)((WORD)(i)))) // tests only
 #define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))        // tests only
 #define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))        // tests only
+// Backends only: packing a message's parameter.
+#define MAKELONG(a, b)                                                                             \
+    ((LONG)(((WORD)(((ULONG_PTR)(a)) & 0xffff)) | ((DWORD)((WORD)(((ULONG_PTR)(b)) & 0xffff)))     \
+                                                      << 16))
+#define MAKELPARAM(l, h) ((LPARAM)(DWORD)MAKELONG(l, h))
 
 // ---- Window classes, cursors, icons and the module ---------------------------------------------
-// SDL backend: sdl/Classes.cpp (classes, the module), sdl/Cursors.cpp (cursors and icons).
+// Core: core/Classes.cpp (classes, the module), core/Cursors.cpp (cursors and icons).
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 
@@ -129,8 +132,8 @@ HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 HCURSOR SetCursor(HCURSOR cursor);
 
 // ---- Windows -----------------------------------------------------------------------------------
-// SDL backend: sdl/Windows.cpp (creating, destroying, showing, placing, titles),
-// sdl/WindowProcs.cpp (procedures and long values), sdl/NativeWindows.cpp (the SDL windows).
+// Core: core/Windows.cpp (creating, destroying, showing, placing, titles), core/WindowProcs.cpp
+// (procedures and long values). Backend: the native windows (sdl/NativeWindows.cpp).
 
 struct CREATESTRUCTA {
     LPVOID lpCreateParams;
@@ -200,7 +203,7 @@ int GetWindowTextA(HWND window, LPSTR text, int size);
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // ---- The message queue and the messages a window procedure hears ----------------------------
-// SDL backend: sdl/MessageQueue.cpp (the queue), sdl/Input.cpp (SDL's events as messages).
+// Core: core/MessageQueue.cpp. Backend: input and window events as messages (sdl/Input.cpp).
 // PeekMessageA never blocks; it returns, in this order, posted messages, input, WM_QUIT once
 // PostQuitMessage was called, then WM_PAINT for a visible window whose update region is marked.
 
@@ -258,7 +261,7 @@ BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessageA(const MSG* msg);
 
 // ---- Painting ----------------------------------------------------------------------------------
-// SDL backend: sdl/Painting.cpp. An update region is empty or the whole client area.
+// Core: core/Painting.cpp. An update region is empty or the whole client area.
 
 struct PAINTSTRUCT {
     HDC hdc;
@@ -275,7 +278,7 @@ HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
 BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 
 // ---- Keys and the mouse ------------------------------------------------------------------------
-// SDL backend: sdl/KeyMap.cpp (virtual-key codes), sdl/Input.cpp (capture). Letters and digits
+// Core: core/Capture.cpp. Backend: virtual-key codes (sdl/KeyMap.cpp). Letters and digits
 // are their ASCII capitals; the keypad gives VK_NUMPAD0 + n with Num Lock on.
 
 #define VK_SPACE 0x20
@@ -319,14 +322,15 @@ BOOL ReleaseCapture();
 HWND GetCapture(); // tests only
 
 // ---- Message boxes -----------------------------------------------------------------------------
-// SDL backend: sdl/MessageBox.cpp.
+// Backend: sdl/MessageBox.cpp.
 
 #define MB_OK 0x00000000L
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
 // ---- Pixel formats and window device contexts --------------------------------------------------
-// SDL backend: sdl/PixelFormats.cpp (formats), sdl/WindowDc.cpp (device contexts, swaps).
+// Core: core/WindowDc.cpp (device contexts, swaps). Backend: the pixel format calls
+// (sdl/PixelFormats.cpp), presenting a swap (sdl/NativeWindows.cpp).
 
 struct PIXELFORMATDESCRIPTOR {
     WORD nSize;
@@ -379,7 +383,8 @@ typedef void (*SwapObserver)(HWND window);
 void SetSwapObserver(SwapObserver observer);
 
 // ---- Rendering contexts and OpenGL entry points ------------------------------------------------
-// SDL backend: sdl/Contexts.cpp. A new context shares nothing and does not become current.
+// Backend: every call (sdl/Contexts.cpp). A new context shares nothing and does not become
+// current.
 
 // An entry point as wglGetProcAddress hands it out, to be cast to its real type.
 typedef INT_PTR(WINAPI* PROC)();
@@ -393,7 +398,7 @@ HDC wglGetCurrentDC();
 PROC wglGetProcAddress(LPCSTR name);
 
 // ---- Palettes ----------------------------------------------------------------------------------
-// SDL backend: sdl/Palette.cpp. Displays are true colour: realizing maps no entries.
+// Core: core/Palettes.cpp. Displays are true colour: realizing maps no entries.
 
 struct PALETTEENTRY {
     BYTE peRed;
@@ -413,8 +418,9 @@ UINT RealizePalette(HDC dc);
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries); // tests
 
 // ---- GDI objects, bitmaps and memory device contexts -------------------------------------------
-// SDL backend: sdl/GdiObjects.cpp (objects, stock objects), sdl/GdiDc.cpp (memory device
-// contexts), sdl/GdiBitmaps.cpp (bitmap files, DIB sections, rows), sdl/GdiDraw.cpp.
+// Core: core/GdiObjects.cpp (objects, stock objects), core/MemoryDc.cpp (memory device
+// contexts), core/GdiBitmaps.cpp (bitmap files, DIB sections, rows), core/GdiDraw.cpp,
+// core/BitFieldBitmap.cpp. Backend: other bitmap files (sdl/BitmapFiles.cpp).
 
 struct BITMAP {
     LONG bmType;
@@ -484,9 +490,10 @@ BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 
 // ---- The picture loader ------------------------------------------------------------------------
-// SDL backend: sdl/PictureLoader.cpp (telling formats apart), sdl/PictureObject.cpp (the
-// picture and Render), decoders sdl/PictureGif.cpp, sdl/PictureIcon.cpp, sdl/PicturePng.cpp,
-// sdl/PictureJpeg.cpp.
+// Core: core/PictureLoader.cpp (telling formats apart), core/PictureObject.cpp (the picture
+// and Render), decoders core/PictureGif.cpp, core/PictureIcon.cpp. Optional decoders a backend
+// links or not: codecs/PicturePng.cpp (libpng), codecs/PictureJpeg.cpp (libjpeg); without one
+// that format is refused. Backend: the decoders it links (sdl/PictureCodecs.cpp), bitmap files.
 
 typedef WCHAR OLECHAR;
 typedef OLECHAR* LPOLESTR;
@@ -564,7 +571,7 @@ HRESULT OleLoadPicturePath(LPOLESTR path, LPUNKNOWN caller, DWORD reserved, OLE_
                            REFIID iid, LPVOID* object);
 
 // ---- Numbers, text and the working directory ---------------------------------------------------
-// SDL backend: sdl/GdiDc.cpp (MulDiv), sdl/PictureText.cpp. The ANSI code page is UTF-8.
+// Core: core/Kernel.cpp. The ANSI code page is UTF-8.
 
 #define MAX_PATH 260
 #define CP_ACP 0

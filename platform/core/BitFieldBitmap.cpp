@@ -1,6 +1,7 @@
 // Bitmap headers and the bit-field decoder. The rows are read one at a time straight into the
 // picture, so a load holds the picture and one row of the file.
 #include "platform/core/BitFieldBitmap.h"
+#include "platform/core/InputFile.h"
 
 #include "platform/PictureBudget.h"
 
@@ -27,18 +28,6 @@ std::uint32_t Le32(const std::uint8_t* p) {
 bool SeekTo(std::FILE* file, long long position) {
     return position <= LONG_MAX && std::fseek(file, static_cast<long>(position), SEEK_SET) == 0;
 }
-
-class File {
-  public:
-    explicit File(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
-    ~File() {
-        if (file)
-            std::fclose(file);
-    }
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-    std::FILE* const file;
-};
 
 // One channel: where it sits in the pixel and, for each of its values, the 8-bit value.
 struct Channel {
@@ -78,7 +67,7 @@ struct Channel {
 } // namespace
 
 bool ReadBitmapFileHeader(const std::string& path, BitmapFileHeader& h) {
-    File f(path);
+    InputFile f(path);
     // The file header, a 40-byte information header and the three masks that follow it (or
     // the same bytes of a larger header, which holds the masks there).
     std::uint8_t b[66] = {};
@@ -128,7 +117,7 @@ bool DecodeBitFieldBitmap(const std::string& path, const BitmapFileHeader& h, Di
     const long long fileRow = (width * pixelBytes + 3) / 4 * 4;
     const long long stride = (width * 3 + 3) / 4 * 4;
     // The file must hold every row before the picture is allocated.
-    File f(path);
+    InputFile f(path);
     if (!f.file || std::fseek(f.file, 0, SEEK_END) != 0)
         return false;
     const long long length = std::ftell(f.file);

@@ -1,6 +1,7 @@
 // The OLE picture loader: bitmaps, JPEG, PNG, GIF, icons and cursors, told apart by their first
 // bytes. Each goes only to its own decoder; files of any other kind are not pictures here.
 #include "platform/core/BitFieldBitmap.h"
+#include "platform/core/InputFile.h"
 #include "platform/core/Pictures.h"
 
 #include <cstdio>
@@ -12,19 +13,6 @@ using namespace win32;
 namespace {
 
 enum class Format { Unknown, Bitmap, Jpeg, Png, Gif, Icon, Cursor };
-
-// An open file, closed when it goes.
-class File {
-  public:
-    explicit File(const std::string& path) : file(std::fopen(path.c_str(), "rb")) {}
-    ~File() {
-        if (file)
-            std::fclose(file);
-    }
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-    std::FILE* const file;
-};
 
 Format Sniff(std::FILE* file) {
     std::uint8_t head[8] = {};
@@ -137,7 +125,7 @@ HRESULT OleLoadPicturePath(LPOLESTR path, LPUNKNOWN, DWORD, OLE_COLOR, REFIID ii
     std::unique_ptr<RgbaPicture> rgba;
     Format format = Format::Unknown;
     {
-        const File file(local);
+        const InputFile file(local);
         if (!file.file)
             return STG_E_FILENOTFOUND;
         format = Sniff(file.file);

@@ -1,6 +1,7 @@
 // Each OpenGL context's record: its strings and entry points, and objects released in their
 // own context when the window deletes it.
 #include "framework/GLContextRecord.h"
+#include "framework/GLExtensionCalls.h"
 
 #include "tests/framework/Recording.h"
 #include "tests/support/TestContext.h"
@@ -14,11 +15,17 @@ namespace {
 // Notes the context current whenever it is released.
 struct Watcher : GLContextRecord::Object {
     explicit Watcher(GLContextRecord& record) : madeIn(record.Context()) {}
-    void Release() override { releasedIn.push_back(wglGetCurrentContext()); }
+    void Release() override {
+        releasedIn.push_back(wglGetCurrentContext());
+        // A deleted context answers nothing: this one must still be alive.
+        releasedAlive = glGetString(GL_VERSION) != nullptr;
+    }
     HGLRC madeIn;
     static std::vector<HGLRC> releasedIn;
+    static bool releasedAlive;
 };
 std::vector<HGLRC> Watcher::releasedIn;
+bool Watcher::releasedAlive = false;
 
 bool MakeCurrent(const TestContext& ctx) {
     return wglMakeCurrent(ctx.Dc(), ctx.Context()) == TRUE;
@@ -84,9 +91,11 @@ TEST(GLContextRecord, ObjectsAreReleasedInTheirContextWhenTheWindowGoes) {
     TestContext other;
     ASSERT_TRUE(other.Ok());
     Watcher::releasedIn.clear();
+    Watcher::releasedAlive = false;
     window.extra->Destroy();
     ASSERT_EQ(Watcher::releasedIn.size(), 1u);
     EXPECT_EQ(Watcher::releasedIn[0], context);
+    EXPECT_TRUE(Watcher::releasedAlive);
     EXPECT_EQ(ContextRecordCount(), records);
     EXPECT_EQ(wglGetCurrentContext(), other.Context());
 }
@@ -111,4 +120,28 @@ TEST(GLContextRecord, ForgettingReleasesNothingAndPretendingReleasesFirst) {
     EXPECT_FALSE(record->HasExtension("GL_ARB_vertex_program"));
     ReleaseCurrentContextRecord();
     EXPECT_EQ(ContextRecordCount(), records);
+}
+
+TEST(GLContextRecord, ExtensionCallSetsAreTheContextsOwnAndMadeOnce) {
+    TestContext ctx;
+    ASSERT_TRUE(ctx.Ok());
+    GLContextRecord* record = GLContextRecord::Current();
+    ASSERT_NE(record, nullptr);
+    const ArbProgramCalls& arb = record->Get<ArbProgramCalls>();
+    const ShaderCalls& shaders = record->Get<ShaderCalls>();
+    EXPECT_EQ(&record->Get<ArbProgramCalls>(), &arb);
+    // Whatever the driver offers, a set is complete exactly when its calls are all there.
+    const bool arbThere = arb.gen && arb.bind && arb.source && arb.remove && arb.exists;
+    EXPECT_EQ(arb.complete, arbThere);
+    if (record->HasExtension("GL_ARB_vertex_program")) {
+        EXPECT_TRUE(arb.complete);
+        EXPECT_EQ(reinterpret_cast<void*>(arb.bind),
+                  reinterpret_cast<void*>(wglGetProcAddress("glBindProgramARB")));
+    }
+    if (MajorGLVersion(record->Version()) >= 2) {
+        EXPECT_TRUE(shaders.complete);
+        EXPECT_EQ(reinterpret_cast<void*>(shaders.useProgram),
+                  reinterpret_cast<void*>(wglGetProcAddress("glUseProgram")));
+    }
+    ReleaseCurrentContextRecord();
 }

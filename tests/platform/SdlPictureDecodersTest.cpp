@@ -1,7 +1,7 @@
 // Our layer's own picture decoders where they choose for themselves: what they refuse (files
 // cut short, sizes past the limits, endless progressive scans), which image of an icon they
 // take, and colours that Windows' loader would treat its own way.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 

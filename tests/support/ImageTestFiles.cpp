@@ -1,4 +1,4 @@
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "tests/support/ScratchFolder.h"
 

@@ -1,7 +1,7 @@
 // Our layer's bitmap loader bounds what one picture may take (64 MB), so that a few bytes of
 // run-length data cannot claim gigabytes; Windows' own loader has no such rule. It decodes
 // bit-field bitmaps itself, down to channels of one bit, and refuses masks it cannot read.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "platform/Win32.h"
 
