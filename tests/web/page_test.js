@@ -6,7 +6,8 @@
 //   node page_test.js SITE-FOLDER
 'use strict';
 
-const { open, colours, pixel } = require('./lib/browser');
+const { open } = require('./lib/browser');
+const { colours, pixel } = require('./lib/pictures');
 const { expect, expectEqual, run } = require('./lib/check');
 
 const site = process.argv[2];

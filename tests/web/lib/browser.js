@@ -57,6 +57,18 @@ class Session {
     }
   }
 
+  // Runs probe (async, in this process) every tenth of a second until it says ok or the
+  // deadline passes; returns what it saw last. probe returns { ok, seen }.
+  async until(seconds, probe) {
+    const deadline = Date.now() + seconds * patience * 1000;
+    for (;;) {
+      const result = await probe();
+      if (result.ok || Date.now() > deadline)
+        return result;
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+  }
+
   async state() {
     return this.page.evaluate(() => ({
       state: document.body.dataset.state,
@@ -162,18 +174,4 @@ async function open(folder, { width = 1280, height = 900, flags = [], query = ''
   return session;
 }
 
-// The number of different colours in a picture.
-function colours(picture) {
-  const seen = new Set();
-  const d = picture.data;
-  for (let i = 0; i < d.length; i += 4)
-    seen.add((d[i] << 16) | (d[i + 1] << 8) | d[i + 2]);
-  return seen.size;
-}
-
-function pixel(picture, x, y) {
-  const i = (y * picture.width + x) * 4;
-  return [picture.data[i], picture.data[i + 1], picture.data[i + 2]];
-}
-
-module.exports = { open, colours, pixel, patience };
+module.exports = { open, patience };
