@@ -97,6 +97,8 @@ struct State {
     bool videoFailed = false;
     bool contextFailureReported = false;
     std::string probeError; // why the last pixel-format probe failed
+    // Testing aid: called by SwapBuffers, see SetSwapObserver.
+    SwapObserver swapObserver = nullptr;
 };
 
 State& GetState();

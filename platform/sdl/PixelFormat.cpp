@@ -276,6 +276,12 @@ BOOL SwapBuffers(HDC dc) {
     Window* w = FindWindow(WindowFromDC(dc));
     if (!w || !w->native || !w->pixelFormat)
         return FALSE;
+    if (SwapObserver observer = GetState().swapObserver)
+        observer(w->handle);
     SDL_GL_SwapWindow(w->native);
     return TRUE;
+}
+
+void SetSwapObserver(SwapObserver observer) {
+    GetState().swapObserver = observer;
 }

@@ -345,6 +345,10 @@ BOOL SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR* pfd);
 int GetPixelFormat(HDC dc);
 int DescribePixelFormat(HDC dc, int format, UINT bytes, PIXELFORMATDESCRIPTOR* pfd);
 BOOL SwapBuffers(HDC dc);
+// Testing aid, not a Windows call: while an observer is set, SwapBuffers calls it with the
+// window's handle just before it presents, so a test can read back what the window drew.
+typedef void (*SwapObserver)(HWND window);
+void SetSwapObserver(SwapObserver observer);
 
 HPALETTE CreatePalette(const LOGPALETTE* palette);
 HPALETTE SelectPalette(HDC dc, HPALETTE palette, BOOL forceBackground);
