@@ -3,6 +3,8 @@
 #include "framework/Image.h"
 #include "framework/ImageExtra.h"
 
+#include "tests/support/PictureBytes.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -14,13 +16,6 @@ namespace {
 
 constexpr int kWidth = 2048;
 constexpr int kHeight = 1024;
-using Bytes = std::vector<std::uint8_t>;
-
-void Put(Bytes& out, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
 // A star field: mostly black with scattered light, as the game's sky is.
 Bytes Pixels() {
     Bytes pixels(kWidth * kHeight * 3, 0);
@@ -35,51 +30,22 @@ Bytes Pixels() {
 
 std::string Write(const char* name, const Bytes& file) {
     const std::string path = std::string("/tmp/moonhop-bench-") + name;
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(file.data(), 1, file.size(), f);
-    std::fclose(f);
+    WriteBytes(path, file);
     return path;
 }
 
 std::string BmpFile() {
-    const Bytes pixels = Pixels();
-    Bytes file = {'B', 'M'};
-    Put(file, 54 + pixels.size(), 4);
-    Put(file, 0, 4);
-    Put(file, 54, 4);
-    Put(file, 40, 4);
-    Put(file, kWidth, 4);
-    Put(file, kHeight, 4);
-    Put(file, 1, 2);
-    Put(file, 24, 2);
-    Put(file, 0, 4);
-    Put(file, pixels.size(), 4);
-    Put(file, 0, 16);
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return Write("24.bmp", file);
-}
-
-Bytes TgaHeader(int type) {
-    Bytes file = {0, 0, static_cast<std::uint8_t>(type)};
-    Put(file, 0, 9);
-    Put(file, kWidth, 2);
-    Put(file, kHeight, 2);
-    file.push_back(24);
-    file.push_back(0);
-    return file;
+    return Write("24.bmp", Bmp(kWidth, kHeight, 24, {}, Pixels()));
 }
 
 std::string TgaFile() {
-    const Bytes pixels = Pixels();
-    Bytes file = TgaHeader(2);
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return Write("24.tga", file);
+    return Write("24.tga", Tga(2, kWidth, kHeight, 24, 0, Pixels()));
 }
 
 // Runs of equal pixels become run packets, everything else raw packets.
 std::string RunLengthTgaFile() {
     const Bytes pixels = Pixels();
-    Bytes file = TgaHeader(10);
+    Bytes data;
     const size_t count = pixels.size() / 3;
     auto same = [&](size_t a, size_t b) {
         return pixels[3 * a] == pixels[3 * b] && pixels[3 * a + 1] == pixels[3 * b + 1] &&
@@ -90,20 +56,20 @@ std::string RunLengthTgaFile() {
         while (i + run < count && run < 128 && same(i, i + run))
             ++run;
         if (run > 1) {
-            file.push_back(static_cast<std::uint8_t>(0x80 | (run - 1)));
-            file.insert(file.end(), &pixels[3 * i], &pixels[3 * i] + 3);
+            data.push_back(static_cast<std::uint8_t>(0x80 | (run - 1)));
+            data.insert(data.end(), &pixels[3 * i], &pixels[3 * i] + 3);
         } else {
             size_t raw = 1;
             while (i + raw < count && raw < 128 &&
                    !(i + raw + 1 < count && same(i + raw, i + raw + 1)))
                 ++raw;
-            file.push_back(static_cast<std::uint8_t>(raw - 1));
-            file.insert(file.end(), &pixels[3 * i], &pixels[3 * i] + 3 * raw);
+            data.push_back(static_cast<std::uint8_t>(raw - 1));
+            data.insert(data.end(), &pixels[3 * i], &pixels[3 * i] + 3 * raw);
             run = raw;
         }
         i += run;
     }
-    return Write("24-rle.tga", file);
+    return Write("24-rle.tga", Tga(10, kWidth, kHeight, 24, 0, data));
 }
 
 template <bool (ImageExtra::*Reader)(const char*)>

@@ -4,7 +4,9 @@
 #include "framework/Assert.h"
 #include "framework/ImageExtra.h"
 
-#include <climits>
+#include "platform/PictureBudget.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -78,16 +80,11 @@ void Image::Clear() {
     extra->Clear();
 }
 
+// Rows are swapped in place, padding and all: nothing is allocated, so nothing can fail.
 void Image::FlipVertical() {
-    const Image copy(*this);
-    const int height = copy.Height();
-    for (int i = 0; i < height; ++i) {
-        const std::uint8_t* from = copy.Row(i);
-        std::uint8_t* to = Row(height - 1 - i);
-        if (!from || !to)
-            break;
-        std::memcpy(to, from, static_cast<size_t>(copy.extra->stride));
-    }
+    const size_t stride = static_cast<size_t>(extra->stride);
+    for (int low = 0, high = Height() - 1; low < high; ++low, --high)
+        std::swap_ranges(Row(low), Row(low) + stride, Row(high));
 }
 
 ImageExtra::~ImageExtra() {
@@ -105,13 +102,14 @@ bool ImageExtra::Allocate(int newWidth, int newHeight, PixelFormat newFormat, in
     Clear();
     if (newWidth < 1 || newHeight < 1)
         return newWidth == 0 || newHeight == 0;
-    // Sizes come from files: a byte count that does not fit is refused, never wrapped.
+    // Sizes come from files: a byte count past the budget is refused, never wrapped.
     const long long bytes = Image::BytesPerPixel(newFormat);
     const long long newRowBytes = newWidth * bytes;
     const long long newStride = newRowBytes + padding;
-    const long long newSize = newStride * newHeight;
-    if (padding < 0 || newStride > INT_MAX || newSize > INT_MAX)
+    constexpr long long kBudget = static_cast<long long>(kMaxPictureBytes);
+    if (padding < 0 || newStride > kBudget || newStride * newHeight > kBudget)
         return false;
+    const long long newSize = newStride * newHeight;
     auto* store = new (std::nothrow) std::uint8_t[static_cast<size_t>(newSize)];
     if (!store)
         return false;
@@ -123,4 +121,15 @@ bool ImageExtra::Allocate(int newWidth, int newHeight, PixelFormat newFormat, in
     format = newFormat;
     height = newHeight;
     return true;
+}
+
+void ImageExtra::Swap(ImageExtra& other) {
+    std::swap(format, other.format);
+    std::swap(pixels, other.pixels);
+    std::swap(width, other.width);
+    std::swap(height, other.height);
+    std::swap(size, other.size);
+    std::swap(capacity, other.capacity);
+    std::swap(rowBytes, other.rowBytes);
+    std::swap(stride, other.stride);
 }

@@ -46,58 +46,42 @@ bool ReadHeader(ImageFile& file, BmpHeader& h) {
     return h.width > 0 && h.height > 0;
 }
 
-// Bytes of pixel data the file states, or -1 when the padded rows do not fit in them or the
-// file does not hold them all. Checked before anything is allocated, so a short file cannot
-// make us reserve what it claims. Leaves the file at the start of the pixel data.
-long long CheckPixelData(ImageFile& file, const BmpHeader& h, long long padded) {
+// Checks that the file holds all the pixel data it states (at least the padded rows) and
+// moves to its start. Done before anything is allocated, so a short file cannot make us
+// reserve what it claims.
+bool FindPixelData(ImageFile& file, const BmpHeader& h, long long padded) {
     const long long rows = padded * h.height;
     const long long dataSize = h.imageSize != 0 ? h.imageSize : rows;
     const long long length = file.Length();
-    if (rows > dataSize || length < 0 || dataSize > length - static_cast<long long>(h.dataOffset) ||
-        !file.Seek(h.dataOffset))
-        return -1;
-    return dataSize;
-}
-
-// The whole pixel data, as the file states its size.
-std::unique_ptr<std::uint8_t[]> ReadPixelData(ImageFile& file, const BmpHeader& h,
-                                              long long padded) {
-    const long long dataSize = CheckPixelData(file, h, padded);
-    if (dataSize < 0)
-        return nullptr;
-    std::unique_ptr<std::uint8_t[]> data(new (std::nothrow)
-                                             std::uint8_t[static_cast<size_t>(dataSize)]);
-    if (!data || !file.Read(data.get(), static_cast<size_t>(dataSize)))
-        return nullptr;
-    return data;
+    return rows <= dataSize && length >= 0 &&
+           dataSize <= length - static_cast<long long>(h.dataOffset) && file.Seek(h.dataOffset);
 }
 
 long long PaddedRow(long long rowBytes) {
     return (rowBytes + 3) & ~3LL;
 }
 
-int SourceRow(const BmpHeader& h, int i) {
-    return h.topDown ? h.height - 1 - i : i;
+// Image row of the file's row r: the file runs bottom row first unless it is top-down.
+std::uint8_t* ImageRow(const BmpHeader& h, ImageExtra& image, int r) {
+    const int i = h.topDown ? h.height - 1 - r : r;
+    return image.pixels + static_cast<long long>(i) * image.stride;
 }
 
+// The pixel rows are read one at a time straight into the image, which the budget bounds,
+// so a load never holds more than the image and one row of the file.
 bool Read24(ImageFile& file, const BmpHeader& h, ImageExtra& image) {
     const long long rowBytes = 3LL * h.width;
-    if (rowBytes > INT_MAX)
-        return false;
     const long long padded = PaddedRow(rowBytes);
-    if (padded == rowBytes && !h.topDown) {
-        // The file's rows are the image's rows: read them in place. The check has made sure
-        // the file holds all the data it states.
-        return CheckPixelData(file, h, padded) >= 0 &&
-               image.Allocate(h.width, h.height, PixelFormat::BGR, 0) &&
-               file.Read(image.pixels, static_cast<size_t>(image.size));
-    }
-    const auto data = ReadPixelData(file, h, padded);
-    if (!data || !image.Allocate(h.width, h.height, PixelFormat::BGR, 0))
+    if (rowBytes > INT_MAX || !FindPixelData(file, h, padded) ||
+        !image.Allocate(h.width, h.height, PixelFormat::BGR, 0))
         return false;
-    for (int i = 0; i < h.height; ++i)
-        std::memcpy(image.pixels + static_cast<long long>(i) * image.stride,
-                    data.get() + SourceRow(h, i) * padded, static_cast<size_t>(rowBytes));
+    if (padded == rowBytes && !h.topDown)
+        return file.Read(image.pixels, static_cast<size_t>(image.size));
+    std::uint8_t padding[3];
+    for (int r = 0; r < h.height; ++r)
+        if (!file.Read(ImageRow(h, image, r), static_cast<size_t>(rowBytes)) ||
+            !file.Read(padding, static_cast<size_t>(padded - rowBytes)))
+            return false;
     return true;
 }
 
@@ -110,24 +94,28 @@ bool Read8(ImageFile& file, const BmpHeader& h, ImageExtra& image) {
     if (!file.Seek(kFileHeaderBytes + static_cast<long long>(h.infoSize)) ||
         !file.Read(palette, colours * 4))
         return false;
-    const long long padded = PaddedRow(h.width);
-    const auto data = ReadPixelData(file, h, padded);
-    if (!data)
-        return false;
     bool grey = true;
     for (std::uint32_t c = 0; c < colours; ++c)
         grey = grey && palette[c][0] == palette[c][1] && palette[c][1] == palette[c][2];
-    if (!image.Allocate(h.width, h.height, grey ? PixelFormat::LUMINANCE : PixelFormat::BGR, 0))
+    const long long padded = PaddedRow(h.width);
+    if (!FindPixelData(file, h, padded) ||
+        !image.Allocate(h.width, h.height, grey ? PixelFormat::LUMINANCE : PixelFormat::BGR, 0))
         return false;
-    for (int i = 0; i < h.height; ++i) {
-        const std::uint8_t* from = data.get() + SourceRow(h, i) * padded;
-        std::uint8_t* to = image.pixels + static_cast<long long>(i) * image.stride;
+    // No larger than the image: one index byte per pixel, padded.
+    const std::unique_ptr<std::uint8_t[]> indices(new (std::nothrow)
+                                                      std::uint8_t[static_cast<size_t>(padded)]);
+    if (!indices)
+        return false;
+    for (int r = 0; r < h.height; ++r) {
+        if (!file.Read(indices.get(), static_cast<size_t>(padded)))
+            return false;
+        std::uint8_t* to = ImageRow(h, image, r);
         if (grey) {
             for (int x = 0; x < h.width; ++x)
-                to[x] = palette[from[x]][1];
+                to[x] = palette[indices[x]][1];
         } else {
             for (int x = 0; x < h.width; ++x, to += 3)
-                std::memcpy(to, palette[from[x]], 3);
+                std::memcpy(to, palette[indices[x]], 3);
         }
     }
     return true;

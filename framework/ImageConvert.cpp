@@ -121,6 +121,7 @@ bool Image::ConvertTo(PixelFormat target) {
         kConverters.rows[static_cast<std::int32_t>(source)][static_cast<std::int32_t>(target)];
     for (int i = 0; i < Height(); ++i)
         convert(Row(i), work.Row(i), Width());
-    *this = work;
+    // The working store becomes this image's: no second copy that could fail half way.
+    extra->Swap(*work.extra);
     return true;
 }

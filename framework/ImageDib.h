@@ -3,16 +3,16 @@
 
 #include "framework/ImageExtra.h"
 
+#include "platform/PictureBudget.h"
 #include "platform/Win32.h"
 
-#include <climits>
 #include <cstring>
 
 // Describes w x h at 24 bits, bottom row first, each row rounded up to whole 32-bit words.
-// False when the byte counts do not fit.
+// False when the bitmap would pass the pixel budget.
 inline bool DescribeDib(int w, int h, BITMAPINFO& description) {
     const long long stride = (static_cast<long long>(w) * 24 + 31) / 32 * 4;
-    if (w < 1 || h < 1 || stride * h > INT_MAX)
+    if (w < 1 || h < 1 || stride * h > static_cast<long long>(kMaxPictureBytes))
         return false;
     std::memset(&description, 0, sizeof description);
     BITMAPINFOHEADER& header = description.bmiHeader;

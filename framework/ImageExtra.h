@@ -12,10 +12,12 @@ struct ImageExtra {
     ImageExtra& operator=(const ImageExtra&) = delete;
 
     // Replaces the store with an uninitialised one. A zero width or height leaves the image
-    // empty and succeeds; a negative size, a byte count past INT_MAX or a failed allocation
-    // leaves it empty and fails.
+    // empty and succeeds; a negative size, a store past kMaxPictureBytes or a failed
+    // allocation leaves it empty and fails.
     bool Allocate(int width, int height, PixelFormat format, int padding);
     void Clear();
+    // Exchanges the pixel stores, with their formats and sizes; the owners stay.
+    void Swap(ImageExtra& other);
 
     // Uncompressed 8-bit (palette) and 24-bit BMP files; BGR or LUMINANCE, no padding.
     bool ReadBmp(const char* name);

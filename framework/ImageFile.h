@@ -1,6 +1,7 @@
 // A picture file opened for binary reading, closed when it goes out of scope.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -19,8 +20,10 @@ class ImageFile {
     std::FILE* Get() const { return file; }
 
     bool Read(void* to, std::size_t bytes) { return std::fread(to, 1, bytes, file) == bytes; }
+    // A position past what fseek takes (2 GiB where long is 32 bits) fails, never wraps.
     bool Seek(long long position) {
-        return position >= 0 && std::fseek(file, static_cast<long>(position), SEEK_SET) == 0;
+        return position >= 0 && position <= LONG_MAX &&
+               std::fseek(file, static_cast<long>(position), SEEK_SET) == 0;
     }
     bool SeekFromEnd(long offset) { return std::fseek(file, -offset, SEEK_END) == 0; }
     // Length of the file in bytes, or -1 when it cannot be told. Leaves the position alone.

@@ -1,4 +1,6 @@
-// Any picture the platform's OLE picture loader can open, drawn into a 24-bit bitmap.
+// Any picture the platform's OLE picture loader can open, drawn into a 24-bit bitmap. The
+// loader only gets files whose headers fit the pixel budget, and the bitmap is no larger.
+#include "framework/ImageClaims.h"
 #include "framework/ImageDib.h"
 #include "framework/ImageExtra.h"
 #include "framework/ImagePath.h"
@@ -75,7 +77,7 @@ bool RenderInto(ImageExtra& image, IPicture* picture, HDC dc) {
 
 bool ImageExtra::ReadOlePicture(const char* name) {
     std::string path;
-    if (!FullPicturePath(name, path))
+    if (!FullPicturePath(name, path) || !PictureHeaderFits(name))
         return false;
     const int wideLength = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
     std::vector<WCHAR> wide(wideLength > 0 ? static_cast<size_t>(wideLength) : 1);

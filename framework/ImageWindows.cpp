@@ -1,5 +1,7 @@
 // Any bitmap file the platform's bitmap loader opens (every BMP variant our own reader
-// leaves), copied out as 24-bit rows.
+// leaves), copied out as 24-bit rows. The loader only gets files whose header fits the pixel
+// budget and whose rows are all there: the system's own believes the header.
+#include "framework/ImageClaims.h"
 #include "framework/ImageDib.h"
 #include "framework/ImageExtra.h"
 
@@ -7,7 +9,9 @@
 
 bool ImageExtra::ReadWindowsBitmap(const char* name) {
     HBITMAP bitmap =
-        static_cast<HBITMAP>(LoadImageA(nullptr, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        PictureHeaderFits(name)
+            ? static_cast<HBITMAP>(LoadImageA(nullptr, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE))
+            : nullptr;
     if (!bitmap) {
         Clear();
         return false;

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes a seed corpus of our own pictures for the fuzz targets: every variant of BMP and TGA
-the readers take, PNG, JPEG, GIF, icons and cursors for the whole chain, a cut and a damaged
-copy of each, and the damaged files kept in tests/data. JPEG files are made with ImageMagick.
+the readers take (written by the tests' picture writer, the program write_bitmap_seeds of the
+fuzz build), PNG, JPEG, GIF, icons and cursors for the whole chain, a cut and a damaged copy of
+each, and the damaged files kept in tests/data. JPEG files are made with ImageMagick.
 
-Usage: make-seeds.py OUTPUT_FOLDER  (creates bmp/, tga/ and load/ inside it)
+Usage: make-seeds.py OUTPUT_FOLDER WRITE_BITMAP_SEEDS  (creates bmp/, tga/ and load/ inside it)
 """
 import os
 import random
@@ -26,116 +27,27 @@ def pixel(x, y):
     return bytes(((x * 40) & 255, (y * 60) & 255, ((x + y) * 25) & 255))
 
 
-# BMP ------------------------------------------------------------------------------------------
+# BMP and TGA ---------------------------------------------------------------------------------
 
-def info_header(size, width, height, bits, compression, image_size, colours, masks):
-    """A bitmap information header of 12 (OS/2), 40, 108 (V4) or 124 (V5) bytes."""
-    if size == 12:
-        return struct.pack("<IHHHH", 12, width, height & 0xFFFF, 1, bits)
-    header = struct.pack("<IiiHHIIiiII", size, width, height, 1, bits, compression, image_size,
-                         2835, 2835, colours, 0)
-    if size >= 108:
-        header += struct.pack("<4I", *masks) + struct.pack("<I", 0x73524742) + bytes(48)
-    if size == 124:
-        header += struct.pack("<4I", 4, 0, 0, 0)
-    return header
-
-
-def bmp(width, height, bits, rows, palette=b"", compression=0, top_down=False, masks=(),
-        header=40, colours=None):
-    """A BMP file from already padded pixel rows (bottom row first unless top_down). Masks go
-    into a V4/V5 header, or after a 40-byte one."""
-    data = b"".join(rows)
-    entry = 3 if header == 12 else 4
-    count = len(palette) // entry if colours is None else colours
-    info = info_header(header, width, -height if top_down else height, bits, compression,
-                       len(data), count, tuple(masks) + (0,) * (4 - len(masks)))
-    trailing = struct.pack("<%dI" % len(masks), *masks) if header == 40 else b""
-    offset = 14 + len(info) + len(trailing) + len(palette)
-    head = b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset)
-    return head + info + trailing + palette + data
+def bitmaps(writer, scratch):
+    """The BMP and TGA seeds as the tests' picture writer makes them: {kind: {name: bytes}}."""
+    for kind in ("bmp", "tga"):
+        os.makedirs(os.path.join(scratch, kind))
+    subprocess.run([writer, scratch], check=True)
+    out = {}
+    for kind in ("bmp", "tga"):
+        folder = os.path.join(scratch, kind)
+        out[kind] = {}
+        for name in sorted(os.listdir(folder)):
+            with open(os.path.join(folder, name), "rb") as f:
+                out[kind][name] = f.read()
+    return out
 
 
 def packed_rows(width, height, bits, index):
     """Rows of palette indexes packed at 1, 4 or 8 bits, padded."""
     return [pad(scanline(width, bits, [index(x, y) for x in range(width)]))
             for y in range(height)]
-
-
-def bmps():
-    w, h = 5, 3
-    rows24 = [pad(b"".join(pixel(x, y) for x in range(w))) for y in range(h)]
-    grey = b"".join(bytes((i, i, i, 0)) for i in range(256))
-    colour = b"".join(bytes((i * 16, 255 - i * 16, (i * 7) & 255, 0)) for i in range(16))
-    two = b"\x10\x20\x30\x00\xf0\xe0\xd0\x00"
-    rows8 = packed_rows(w, h, 8, lambda x, y: (x * 3 + y) % 16)
-    rows4 = packed_rows(w, h, 4, lambda x, y: (x + 2 * y) % 16)
-    rows1 = packed_rows(w, h, 1, lambda x, y: (x + y) % 2)
-    # Runs, an absolute run, a delta, the ends of lines and of the picture.
-    rle8 = (b"\x03\x01\x02\x05\x00\x00" + b"\x00\x03\x07\x08\x09\x00\x02\x04\x00\x00"
-            + b"\x00\x02\x01\x00\x01\x06\x00\x01")
-    rle4 = (b"\x03\x12\x02\x34\x00\x00" + b"\x00\x05\x12\x34\x50\x00\x00\x00"
-            + b"\x02\xab\x00\x02\x01\x00\x00\x01")
-    rows16 = [pad(b"".join(struct.pack("<H", (x * 5 << 10) | (y * 9 << 5) | 17)
-                           for x in range(w))) for y in range(h)]
-    rows565 = [pad(b"".join(struct.pack("<H", (x * 6 << 11) | (y * 20 << 5) | 9)
-                            for x in range(w))) for y in range(h)]
-    rows32 = [b"".join(pixel(x, y) + bytes((x * 60,)) for x in range(w)) for y in range(h)]
-    core_palette = b"".join(bytes((i * 16, 255 - i * 16, i)) for i in range(16))
-    return {
-        "24.bmp": bmp(w, h, 24, rows24),
-        "24-top-down.bmp": bmp(w, h, 24, rows24[::-1], top_down=True),
-        "24-no-size.bmp": bmp(w, h, 24, rows24)[:34] + bytes(4) + bmp(w, h, 24, rows24)[38:],
-        "24-v5.bmp": bmp(w, h, 24, rows24, header=124),
-        "24-os2.bmp": bmp(w, h, 24, rows24, header=12),
-        "8-grey.bmp": bmp(w, h, 8, rows8, grey),
-        "8-colour.bmp": bmp(w, h, 8, rows8, colour),
-        "8-all-colours.bmp": bmp(w, h, 8, rows8, grey, colours=0),
-        "8-v4.bmp": bmp(w, h, 8, rows8, colour, header=108),
-        "8-top-down.bmp": bmp(w, h, 8, rows8[::-1], colour, top_down=True),
-        "8-os2.bmp": bmp(w, h, 8, rows8, core_palette, header=12),
-        "4.bmp": bmp(w, h, 4, rows4, colour),
-        "1.bmp": bmp(w, h, 1, rows1, two),
-        "8-rle.bmp": bmp(w, h, 8, [rle8], colour, compression=1),
-        "4-rle.bmp": bmp(w, h, 4, [rle4], colour, compression=2),
-        "16.bmp": bmp(w, h, 16, rows16),
-        "16-565.bmp": bmp(w, h, 16, rows565, compression=3, masks=(0xF800, 0x07E0, 0x001F)),
-        "32.bmp": bmp(w, h, 32, rows32),
-        "32-fields.bmp": bmp(w, h, 32, rows32, compression=3,
-                             masks=(0xFF0000, 0xFF00, 0xFF)),
-        "32-alpha-v5.bmp": bmp(w, h, 32, rows32, compression=3, header=124,
-                               masks=(0xFF0000, 0xFF00, 0xFF, 0xFF000000)),
-    }
-
-
-# TGA ------------------------------------------------------------------------------------------
-
-def tga(width, height, bits, data, image_type=2, descriptor=0, footer=False, ident=b""):
-    head = struct.pack("<BBBHHBHHHHBB", len(ident), 0, image_type, 0, 0, 0, 0, 0, width, height,
-                       bits, descriptor)
-    tail = struct.pack("<II", 0, 0) + b"TRUEVISION-XFILE.\0" if footer else b""
-    return head + ident + data + tail
-
-
-def tgas():
-    w, h = 4, 2
-    raw24 = b"".join(pixel(x, y) for y in range(h) for x in range(w))
-    raw32 = b"".join(pixel(x, y) + bytes((x * 60,)) for y in range(h) for x in range(w))
-    rle24 = b"\x83" + pixel(1, 1) + b"\x01" + pixel(2, 0) + pixel(0, 2) + b"\x81" + pixel(3, 3)
-    # A run that crosses from the first row into the second.
-    rle32 = (b"\x02" + b"".join(pixel(x, 0) + b"\x80" for x in range(3)) + b"\x84"
-             + pixel(5, 5) + b"\x40")
-    return {
-        "24.tga": tga(w, h, 24, raw24),
-        "24-footer.tga": tga(w, h, 24, raw24, footer=True),
-        "24-top.tga": tga(w, h, 24, raw24, descriptor=0x20, footer=True),
-        "24-ident.tga": tga(w, h, 24, raw24, ident=b"moon!", footer=True),
-        "32.tga": tga(w, h, 32, raw32, descriptor=8, footer=True),
-        "32-top.tga": tga(w, h, 32, raw32, descriptor=0x28),
-        "24-rle.tga": tga(w, h, 24, rle24, image_type=10, footer=True),
-        "24-rle-top.tga": tga(w, h, 24, rle24, image_type=10, descriptor=0x20),
-        "32-rle.tga": tga(w, h, 32, rle32, image_type=10, descriptor=8, footer=True),
-    }
 
 
 # PNG ------------------------------------------------------------------------------------------
@@ -404,17 +316,18 @@ def write(folder, files):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) != 3:
         sys.exit(__doc__)
     convert = shutil.which("convert")
     if not convert:
         sys.exit("error: ImageMagick's convert is needed for the JPEG seeds")
     out = sys.argv[1]
-    write(os.path.join(out, "bmp"), damaged(bmps()))
-    write(os.path.join(out, "tga"), damaged(tgas()))
     with tempfile.TemporaryDirectory() as scratch:
         made = jpegs(convert, scratch)
-    load = {**bmps(), **tgas(), **pngs(), **icons(), **made, "5x3.gif": gif(5, 3),
+        written = bitmaps(sys.argv[2], os.path.join(scratch, "written"))
+    write(os.path.join(out, "bmp"), damaged(written["bmp"]))
+    write(os.path.join(out, "tga"), damaged(written["tga"]))
+    load = {**written["bmp"], **written["tga"], **pngs(), **icons(), **made, "5x3.gif": gif(5, 3),
             "3x9-interlaced.gif": gif(3, 9, True)}
     write(os.path.join(out, "load"), damaged(load))
     for name in sorted(os.listdir(REGRESSIONS)):

@@ -14,11 +14,11 @@ fi
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMOONHOP_FUZZ=ON -DMOONHOP_SANITIZE=ON -DMOONHOP_TESTS=OFF >/dev/null
 targets=(fuzz_read_bmp fuzz_read_tga fuzz_load)
-cmake --build "$build" --target "${targets[@]}"
+cmake --build "$build" --target "${targets[@]}" write_bitmap_seeds
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 "$root/fuzz/make-seeds.py" "$work/seeds"
+python3 "$root/fuzz/make-seeds.py" "$work/seeds" "$build/fuzz/write_bitmap_seeds"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -1,5 +1,6 @@
 // Bitmaps: loading a bitmap file through SDL, device-independent bitmap sections, and
 // copying a bitmap's rows out in the 24-bit layout.
+#include "platform/sdl/BitFieldBitmap.h"
 #include "platform/sdl/GdiInternal.h"
 
 #include <cstring>
@@ -14,18 +15,60 @@ bool Is24BitRgb(const BITMAPINFOHEADER& h) {
            h.biCompression == BI_RGB && h.biWidth > 0 && h.biHeight != 0;
 }
 
+// Row by row into the bitmap, so that a load holds no third copy of the picture. Alpha is
+// dropped, not blended: GDI keeps a bitmap's colours as they are.
 std::unique_ptr<Bitmap> BitmapFromSurface(SDL_Surface* loaded) {
-    // Alpha is dropped, not blended: GDI keeps a bitmap's colours as they are.
-    SDL_SetSurfaceBlendMode(loaded, SDL_BLENDMODE_NONE);
-    SDL_Surface* bgr = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_BGR24, 0);
-    if (!bgr)
+    std::unique_ptr<Bitmap> bitmap = NewBitmap(loaded->w, loaded->h);
+    if (!bitmap)
         return nullptr;
-    std::unique_ptr<Bitmap> bitmap = NewBitmap(bgr->w, bgr->h);
+    const SDL_Palette* palette = loaded->format->palette;
+    if (palette && loaded->format->BytesPerPixel != 1)
+        return nullptr;
+    for (int y = 0; y < loaded->h; ++y) {
+        const std::uint8_t* from = static_cast<std::uint8_t*>(loaded->pixels) + y * loaded->pitch;
+        std::uint8_t* to = bitmap->TopRow(y);
+        if (!palette) {
+            if (SDL_ConvertPixels(loaded->w, 1, loaded->format->format, from, loaded->pitch,
+                                  SDL_PIXELFORMAT_BGR24, to, bitmap->stride) != 0)
+                return nullptr;
+            continue;
+        }
+        // SDL's loader gives every palette picture one byte a pixel.
+        for (int x = 0; x < loaded->w; ++x, to += 3) {
+            if (from[x] >= palette->ncolors)
+                continue; // black
+            const SDL_Color& c = palette->colors[from[x]];
+            to[0] = c.b;
+            to[1] = c.g;
+            to[2] = c.r;
+        }
+    }
+    return bitmap;
+}
+
+// Every other kind of bitmap file goes to SDL's loader.
+std::unique_ptr<Bitmap> BitmapFromSdl(const std::string& path) {
+    const DecodeLimit limit;
+    SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
+    if (!loaded)
+        return nullptr;
+    std::unique_ptr<Bitmap> bitmap = BitmapFromSurface(loaded);
+    SDL_FreeSurface(loaded);
     if (bitmap)
-        for (int y = 0; y < bgr->h; ++y)
-            std::memcpy(bitmap->TopRow(y), static_cast<std::uint8_t*>(bgr->pixels) + y * bgr->pitch,
-                        static_cast<size_t>(bgr->w) * 3);
-    SDL_FreeSurface(bgr);
+        BlackenRunLengthGaps(path, *bitmap);
+    return bitmap;
+}
+
+std::unique_ptr<Bitmap> BitmapFromBitFields(const std::string& path,
+                                            const BitmapFileHeader& header) {
+    Dib24 dib;
+    if (!DecodeBitFieldBitmap(path, header, dib))
+        return nullptr;
+    auto bitmap = std::make_unique<Bitmap>();
+    bitmap->width = dib.width;
+    bitmap->height = dib.height;
+    bitmap->stride = dib.stride;
+    bitmap->bits = std::move(dib.bits);
     return bitmap;
 }
 
@@ -35,18 +78,14 @@ HANDLE LoadImageA(HINSTANCE, LPCSTR name, UINT type, int cx, int cy, UINT flags)
     // Bitmap files at their own size are all the framework loads.
     if (!name || type != IMAGE_BITMAP || !(flags & LR_LOADFROMFILE) || cx != 0 || cy != 0)
         return nullptr;
-    std::unique_ptr<Bitmap> bitmap;
-    {
-        const DecodeLimit limit;
-        const std::string path = LocalPath(name);
-        SDL_Surface* loaded = SDL_LoadBMP(path.c_str());
-        if (!loaded)
-            return nullptr;
-        bitmap = BitmapFromSurface(loaded);
-        SDL_FreeSurface(loaded);
-        if (bitmap)
-            BlackenRunLengthGaps(path, *bitmap);
-    }
+    // A header past the pixel budget is refused before any decoder sees the file; bit-field
+    // bitmaps, which SDL's loader takes only in a few layouts, are decoded here.
+    const std::string path = LocalPath(name);
+    BitmapFileHeader header;
+    if (!ReadBitmapFileHeader(path, header) || !BitmapFitsBudget(header))
+        return nullptr;
+    std::unique_ptr<Bitmap> bitmap =
+        IsBitFieldBitmap(header) ? BitmapFromBitFields(path, header) : BitmapFromSdl(path);
     return bitmap ? AddObject(std::move(bitmap)) : nullptr;
 }
 

@@ -1,6 +1,7 @@
 // GDI objects of the layer: bitmaps, brushes and what loading pictures through SDL needs.
 #pragma once
 
+#include "platform/PictureBudget.h"
 #include "platform/sdl/Internal.h"
 #include "platform/sdl/Win32Imaging.h"
 
@@ -67,8 +68,5 @@ class DecodeLimit {
     DecodeLimit(const DecodeLimit&) = delete;
     DecodeLimit& operator=(const DecodeLimit&) = delete;
 };
-
-// Largest pixel store a loaded picture may take: 4096 x 4096 at 4 bytes.
-constexpr std::size_t kMaxPictureBytes = std::size_t(1) << 26;
 
 } // namespace win32sdl

@@ -1,5 +1,6 @@
 // The OLE picture loader: bitmaps, JPEG, PNG, GIF, icons and cursors, told apart by their first
 // bytes. Each goes only to its own decoder; files of any other kind are not pictures here.
+#include "platform/sdl/BitFieldBitmap.h"
 #include "platform/sdl/PictureInternal.h"
 
 #include <cstring>
@@ -44,7 +45,32 @@ std::vector<std::uint8_t> ReadAll(SDL_RWops* file) {
     return bytes;
 }
 
-SDL_Surface* DecodeBitmap(SDL_RWops* file) {
+// Bit-field bitmaps through our own decoder, as the bitmap loader reads them.
+SDL_Surface* DecodeBitFields(const std::string& path, const BitmapFileHeader& header) {
+    Dib24 dib;
+    if (!DecodeBitFieldBitmap(path, header, dib))
+        return nullptr;
+    SDL_Surface* rgba = NewRgbaSurface(dib.width, dib.height);
+    for (int y = 0; rgba && y < dib.height; ++y) {
+        const std::uint8_t* from =
+            dib.bits.get() + static_cast<size_t>(dib.height - 1 - y) * dib.stride;
+        auto* to = static_cast<std::uint8_t*>(rgba->pixels) + static_cast<size_t>(y) * rgba->pitch;
+        for (int x = 0; x < dib.width; ++x, from += 3, to += 4) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            to[3] = 255;
+        }
+    }
+    return rgba;
+}
+
+SDL_Surface* DecodeBitmap(SDL_RWops* file, const std::string& path) {
+    BitmapFileHeader header;
+    if (!ReadBitmapFileHeader(path, header) || !BitmapFitsBudget(header))
+        return nullptr;
+    if (IsBitFieldBitmap(header))
+        return DecodeBitFields(path, header);
     const DecodeLimit limit;
     SDL_Surface* loaded = SDL_LoadBMP_RW(file, 0);
     if (!loaded)
@@ -55,9 +81,9 @@ SDL_Surface* DecodeBitmap(SDL_RWops* file) {
     return rgba;
 }
 
-SDL_Surface* Decode(SDL_RWops* file, Format format) {
+SDL_Surface* Decode(SDL_RWops* file, const std::string& path, Format format) {
     if (format == Format::Bitmap)
-        return DecodeBitmap(file);
+        return DecodeBitmap(file, path);
     SDL_Surface* (*decode)(const std::uint8_t*, size_t) = nullptr;
     switch (format) {
     case Format::Jpeg:
@@ -99,7 +125,7 @@ HRESULT OleLoadPicturePath(LPOLESTR path, LPUNKNOWN, DWORD, OLE_COLOR, REFIID ii
     if (!file)
         return STG_E_FILENOTFOUND;
     const Format format = Sniff(file);
-    SDL_Surface* rgba = Decode(file, format);
+    SDL_Surface* rgba = Decode(file, local, format);
     SDL_RWclose(file);
     if (!rgba)
         return CTL_E_INVALIDPICTURE;

@@ -195,6 +195,14 @@ TEST_F(ReadBmp, HugeStatedSizesAreRefusedWithoutWrapping) {
     EXPECT_FALSE(Read(file));
 }
 
+TEST_F(ReadBmp, PalettePastWhatASeekReachesIsRefused) {
+    // 14 + the header size passes 4 GiB; cut to a 32-bit long it would be position 6, and a
+    // palette would be read from the file header.
+    Bytes file = Indexed(GreyPalette(4), {0, 1, 2, 3, 3, 2, 1, 0});
+    Put32(file, kInfoSize, 0xFFFFFFF8);
+    EXPECT_FALSE(Read(file));
+}
+
 TEST_F(ReadBmp, MissingFileLeavesTheImageAlone) {
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(image.extra->ReadBmp("absent.bmp"));

@@ -96,6 +96,20 @@ TEST(ConvertTo, UnknownFormatsChangeNothing) {
     EXPECT_EQ(RowBytes(other, 0), (Bytes{1, 2, 3}));
 }
 
+TEST(ConvertTo, StorePastTheBudgetFailsAndChangesNothing) {
+    // 32 MiB of grey fit the budget; as 96 MiB of colour they do not.
+    Image image;
+    ASSERT_TRUE(image.extra->Allocate(8192, 4096, F::LUMINANCE, 0));
+    image.Row(4095)[8191] = 77;
+    const std::uint8_t* store = image.extra->pixels;
+    EXPECT_FALSE(image.ConvertTo(F::RGB));
+    EXPECT_EQ(image.extra->pixels, store);
+    EXPECT_EQ(image.extra->format, F::LUMINANCE);
+    EXPECT_EQ(image.Row(4095)[8191], 77);
+    ASSERT_TRUE(image.ConvertTo(F::LUMINANCE_ALPHA));
+    EXPECT_EQ(image.Row(4095)[2 * 8191], 77);
+}
+
 TEST(ConvertTo, EmptyImageStaysEmpty) {
     Image image;
     EXPECT_TRUE(image.ConvertTo(F::BGRA));

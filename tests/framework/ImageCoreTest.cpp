@@ -45,6 +45,17 @@ TEST(ImageStore, ByteCountsThatOverflowAreRefused) {
     EXPECT_EQ(image.extra->size, 0);
 }
 
+TEST(ImageStore, StoresPastThePictureBudgetAreRefused) {
+    // 4096 x 4096 at 4 bytes is the whole budget; a byte of padding a row passes it.
+    Image image;
+    EXPECT_TRUE(image.extra->Allocate(4096, 4096, PixelFormat::BGRA, 0));
+    EXPECT_FALSE(image.extra->Allocate(4096, 4096, PixelFormat::BGRA, 1));
+    EXPECT_FALSE(image.extra->Allocate(4097, 4096, PixelFormat::BGRA, 0));
+    EXPECT_TRUE(image.extra->Allocate(8192, 8192, PixelFormat::LUMINANCE, 0));
+    EXPECT_FALSE(image.extra->Allocate(8192, 8193, PixelFormat::LUMINANCE, 0));
+    EXPECT_EQ(image.extra->pixels, nullptr);
+}
+
 TEST(ImageStore, BytesPerPixelOfEveryFormat) {
     const int expected[] = {3, 4, 3, 4, 1, 2, 1, 0};
     for (int f = 0; f < 8; ++f)

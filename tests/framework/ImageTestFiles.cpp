@@ -22,66 +22,7 @@ void ScratchTest::TearDown() {
 }
 
 void WriteFile(const std::string& name, const Bytes& bytes) {
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << name;
-    if (!bytes.empty()) {
-        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
-    }
-    ASSERT_EQ(std::fclose(file), 0);
-}
-
-void Put16(Bytes& bytes, size_t at, std::uint16_t value) {
-    bytes[at] = value & 0xFF;
-    bytes[at + 1] = value >> 8;
-}
-
-void Put32(Bytes& bytes, size_t at, std::uint32_t value) {
-    Put16(bytes, at, value & 0xFFFF);
-    Put16(bytes, at + 2, value >> 16);
-}
-
-Bytes Bmp(std::int32_t width, std::int32_t height, int bits, const Bytes& palette,
-          const Bytes& data, std::uint32_t compression) {
-    Bytes file(54, 0);
-    file[0] = 'B';
-    file[1] = 'M';
-    Put32(file, 2, static_cast<std::uint32_t>(54 + palette.size() + data.size()));
-    Put32(file, kDataOffset, static_cast<std::uint32_t>(54 + palette.size()));
-    Put32(file, 14, 40);
-    Put32(file, kWidth, static_cast<std::uint32_t>(width));
-    Put32(file, kHeight, static_cast<std::uint32_t>(height));
-    Put16(file, kPlanes, 1);
-    Put16(file, kBits, static_cast<std::uint16_t>(bits));
-    Put32(file, kCompression, compression);
-    Put32(file, kImageSize, static_cast<std::uint32_t>(data.size()));
-    Put32(file, kColoursUsed, static_cast<std::uint32_t>(palette.size() / 4));
-    file.insert(file.end(), palette.begin(), palette.end());
-    file.insert(file.end(), data.begin(), data.end());
-    return file;
-}
-
-Bytes GreyPalette(int n) {
-    Bytes palette;
-    for (int i = 0; i < n; ++i)
-        palette.insert(palette.end(), {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i),
-                                       static_cast<std::uint8_t>(i), 0});
-    return palette;
-}
-
-Bytes Tga(int type, int width, int height, int bits, int descriptor, const Bytes& data,
-          bool footer) {
-    Bytes file(18, 0);
-    file[2] = static_cast<std::uint8_t>(type);
-    Put16(file, 12, static_cast<std::uint16_t>(width));
-    Put16(file, 14, static_cast<std::uint16_t>(height));
-    file[16] = static_cast<std::uint8_t>(bits);
-    file[17] = static_cast<std::uint8_t>(descriptor);
-    file.insert(file.end(), data.begin(), data.end());
-    if (footer) {
-        const char tail[] = "\0\0\0\0\0\0\0\0TRUEVISION-XFILE.";
-        file.insert(file.end(), tail, tail + sizeof tail); // with its terminating zero
-    }
-    return file;
+    ASSERT_TRUE(WriteBytes(name, bytes)) << name;
 }
 
 Bytes RowBytes(const Image& image, int i) {
@@ -332,13 +273,8 @@ Bytes IconFile(int kind, const std::vector<IconImage>& images) {
 
 Bytes IconBitmap(int width, int height, int bits, const Bytes& palette, const Bytes& rows,
                  const Bytes& mask) {
-    Bytes image(40, 0);
-    Put32(image, 0, 40);
-    Put32(image, 4, static_cast<std::uint32_t>(width));
-    Put32(image, 8, static_cast<std::uint32_t>(2 * height));
-    Put16(image, 12, 1);
-    Put16(image, 14, static_cast<std::uint16_t>(bits));
-    Put32(image, 32, static_cast<std::uint32_t>(palette.size() / 4));
+    Bytes image =
+        BmpInfo(width, 2 * height, bits, 0, static_cast<std::uint32_t>(palette.size() / 4));
     for (const Bytes* part : {&palette, &rows, &mask})
         image.insert(image.end(), part->begin(), part->end());
     return image;

@@ -5,6 +5,8 @@
 #include "framework/Image.h"
 #include "framework/ImageExtra.h"
 
+#include "tests/support/PictureBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,8 +15,6 @@
 #include <filesystem>
 #include <string>
 #include <vector>
-
-using Bytes = std::vector<std::uint8_t>;
 
 // A fixture whose working directory is a fresh folder, removed afterwards.
 class ScratchTest : public ::testing::Test {
@@ -27,33 +27,8 @@ class ScratchTest : public ::testing::Test {
     std::filesystem::path previous;
 };
 
+// Writes the file, failing the test when it cannot.
 void WriteFile(const std::string& name, const Bytes& bytes);
-void Put16(Bytes& bytes, size_t at, std::uint16_t value);
-void Put32(Bytes& bytes, size_t at, std::uint32_t value);
-
-// Offsets of BMP header fields in the file.
-enum BmpField : size_t {
-    kDataOffset = 10,
-    kWidth = 18,
-    kHeight = 22,
-    kPlanes = 26,
-    kBits = 28,
-    kCompression = 30,
-    kImageSize = 34,
-    kColoursUsed = 46,
-};
-
-// A BMP file: headers, the palette (4 bytes an entry) and the pixel data as given. Image size
-// is the data's length, colours used the palette's entries.
-Bytes Bmp(std::int32_t width, std::int32_t height, int bits, const Bytes& palette,
-          const Bytes& data, std::uint32_t compression = 0);
-
-// A grey palette of n entries, i -> (i, i, i).
-Bytes GreyPalette(int n);
-
-// A TGA file: the 18-byte header, the pixel data and, when asked, the TGA 2.0 footer.
-Bytes Tga(int type, int width, int height, int bits, int descriptor, const Bytes& data,
-          bool footer = false);
 
 // A PNG file of RGBA pixels, top row first, stored without compression.
 Bytes Png(int width, int height, const Bytes& rgba);

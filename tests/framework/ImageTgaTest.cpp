@@ -82,6 +82,26 @@ TEST_F(ReadTga, PacketsCrossRowEnds) {
     EXPECT_EQ(RowBytes(image, 0), Cat({kR, kP}));
 }
 
+TEST_F(ReadTga, PacketsOf128PixelsCrossRowEnds) {
+    // 100 x 3: a raw packet of 128 pixels reaches into row 1, a run of 128 into row 2, and a
+    // run of 44 ends the picture. A count of 6 bits would make them packets of 64.
+    Bytes raw;
+    for (int i = 0; i < 128; ++i)
+        raw.insert(raw.end(), {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(2 * i),
+                               static_cast<std::uint8_t>(255 - i)});
+    ASSERT_TRUE(
+        Read("pic.tga", Tga(10, 100, 3, 24, 0, Cat({{0x7F}, raw, {0xFF}, kQ, {0x80 | 43}, kR}))));
+    const auto pixels = [](const Bytes& p, int count) {
+        Bytes all;
+        for (int i = 0; i < count; ++i)
+            all.insert(all.end(), p.begin(), p.end());
+        return all;
+    };
+    EXPECT_EQ(RowBytes(image, 0), Bytes(raw.begin(), raw.begin() + 300));
+    EXPECT_EQ(RowBytes(image, 1), Cat({Bytes(raw.begin() + 300, raw.end()), pixels(kQ, 72)}));
+    EXPECT_EQ(RowBytes(image, 2), Cat({pixels(kQ, 56), pixels(kR, 44)}));
+}
+
 TEST_F(ReadTga, RunLengthStreamsMustFillThePictureExactly) {
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(Read("pic.tga", Tga(10, 4, 1, 24, 0, Cat({{0x82}, kP}))));

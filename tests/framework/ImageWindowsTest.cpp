@@ -78,6 +78,16 @@ TEST_F(ReadWindowsBitmap, TopDownRowsAreTurnedAround) {
     EXPECT_GE(RowBytes(image, 1)[2], 248); // top row: red
 }
 
+TEST_F(ReadWindowsBitmap, OneAndFourBitPalettes) {
+    const Bytes palette = {10, 20, 30, 0, 40, 50, 60, 0, 70, 80, 90, 0};
+    // 1 bit: pixels 0, 1, 1 in the top bits of the row's first byte.
+    ReadWithLoaderOnly(Bmp(3, 1, 1, Bytes(palette.begin(), palette.begin() + 8), {0x60, 0, 0, 0}));
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{10, 20, 30, 40, 50, 60, 40, 50, 60}));
+    // 4 bits: pixels 2, 0, 1.
+    ReadWithLoaderOnly(Bmp(3, 1, 4, palette, {0x20, 0x10, 0, 0}));
+    EXPECT_EQ(RowBytes(image, 0), (Bytes{70, 80, 90, 10, 20, 30, 40, 50, 60}));
+}
+
 TEST_F(ReadWindowsBitmap, ThirtyTwoBitKeepsColoursAndDropsAlpha) {
     const Bytes data = {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255};
     ReadWithLoaderOnly(Bmp(2, 2, 32, {}, data));

@@ -2,6 +2,7 @@
 #include "scene/Sphere.h"
 #include "scene/StarSphere.h"
 
+#include "tests/support/PictureBytes.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestContext.h"
 
@@ -37,34 +38,11 @@ class ScratchFolder {
     // Writes an uncompressed 24-bit bitmap of one colour.
     void WriteBitmap(const char* name, int size, unsigned char r, unsigned char g,
                      unsigned char b) {
-        const int stride = (size * 3 + 3) / 4 * 4;
-        const int imageBytes = stride * size;
-        std::vector<unsigned char> data(54 + imageBytes, 0);
-        auto put32 = [&](int at, int value) {
-            for (int i = 0; i < 4; ++i)
-                data[at + i] = static_cast<unsigned char>(value >> (8 * i));
-        };
-        data[0] = 'B';
-        data[1] = 'M';
-        put32(2, 54 + imageBytes);
-        put32(10, 54);
-        put32(14, 40);
-        put32(18, size);
-        put32(22, size);
-        data[26] = 1;
-        data[28] = 24;
-        put32(34, imageBytes);
-        for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x) {
-                unsigned char* p = &data[54 + y * stride + x * 3];
-                p[0] = b;
-                p[1] = g;
-                p[2] = r;
-            }
-        FILE* f = std::fopen(name, "wb");
-        ASSERT_NE(f, nullptr);
-        std::fwrite(data.data(), 1, data.size(), f);
-        std::fclose(f);
+        Bytes pixels;
+        for (int i = 0; i < size * size; ++i)
+            pixels.insert(pixels.end(), {b, g, r});
+        ASSERT_TRUE(WriteBytes(
+            name, Bmp(size, size, 24, {}, PadRows(pixels, static_cast<size_t>(size) * 3))));
         files.push_back(name);
     }
     bool Ok() const { return ok; }
