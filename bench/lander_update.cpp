@@ -1,6 +1,6 @@
 // One simulation step of the lander in flight with the whole exhaust pool live, and proof that a
 // step allocates nothing.
-#include "lander/Lander.h"
+#include "lander/GameLander.h"
 #include "scene/Random.h"
 
 #include <benchmark/benchmark.h>
@@ -43,25 +43,23 @@ void* CountedAllocate(std::size_t size) {
 }
 
 namespace {
-constexpr double kStep = 0.2f;
-
-// Places the lander, aims a leaned jump at power 12 (the whole pool) and ignites it.
+// Puts the lander back at the start and ignites the jump it is aimed at.
 void Ignite(Lander& lander) {
-    lander.Place(0, 730, 0);
-    lander.gravity = 1.6;
+    PlaceAtStart(lander);
     lander.Launch();
-    lander.Update(kStep);
+    lander.Update(kLanderStep);
 }
 
 void BM_LanderUpdateFlying(benchmark::State& state) {
     SeedRandom(1);
     long atStart = allocations.load();
-    auto lander = std::make_unique<Lander>(20, 5, 20, 20, 5);
+    std::unique_ptr<Lander> lander(NewGameLander());
     // The counter works: building the lander allocates it and its two mast boxes.
     state.counters["allocs_building"] = static_cast<double>(allocations.load() - atStart);
     lander->engine.AdjustPower(7);
     lander->engine.AdjustPitch(30);
     lander->engine.AdjustYaw(30);
+    // A leaned jump at power 12: the whole pool.
     Ignite(*lander);
     long steps = 0;
     long before = allocations.load();
@@ -71,7 +69,7 @@ void BM_LanderUpdateFlying(benchmark::State& state) {
             Ignite(*lander);
             state.ResumeTiming();
         }
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
         ++steps;
     }
     long allocated = allocations.load() - before;
@@ -83,14 +81,14 @@ BENCHMARK(BM_LanderUpdateFlying)->Unit(benchmark::kMicrosecond);
 
 void BM_LanderUpdateStanding(benchmark::State& state) {
     SeedRandom(1);
-    auto lander = std::make_unique<Lander>(20, 5, 20, 20, 5);
+    std::unique_ptr<Lander> lander(NewGameLander());
     lander->engine.AdjustPower(7);
     Ignite(*lander);
     while (lander->running)
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
     long before = allocations.load();
     for (auto _ : state)
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
     state.counters["allocs_total"] = static_cast<double>(allocations.load() - before);
 }
 BENCHMARK(BM_LanderUpdateStanding)->Unit(benchmark::kMicrosecond);

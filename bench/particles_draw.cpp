@@ -1,7 +1,7 @@
 // Drawing the exhaust plume at full count, in a real OpenGL context (run it under Xvfb), each
 // way: one glBegin/glEnd per point (the reference) and one draw through a vertex program.
 #include "lander/ParticleSystem.h"
-#include "lander/PointProgram.h"
+#include "lander/PointProgramProbe.h"
 #include "platform/Win32.h"
 #include "scene/Random.h"
 

@@ -9,6 +9,9 @@
 
 class GLWindow;
 
+// The buttons OnMouseButton reports.
+enum MouseButton { LeftButton = 0, MiddleButton = 1, RightButton = 2 };
+
 // The window's private platform record.
 class GLWindowExtra {
   public:

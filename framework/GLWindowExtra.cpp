@@ -2,6 +2,7 @@
 #include "framework/GLWindow.h"
 
 #include "framework/Console.h"
+#include "framework/GLContextRecord.h"
 #include "framework/Main.h"
 
 #include <cstring>
@@ -60,6 +61,9 @@ bool GLWindowExtra::Create() {
 void GLWindowExtra::Destroy() {
     MakeCurrent(true);
     owner->OnDestroy();
+    // What was made in the context goes while the context is still current.
+    if (glContext && wglGetCurrentContext() == glContext)
+        ReleaseCurrentContextRecord();
     MakeCurrent(false);
     if (glContext) {
         wglDeleteContext(glContext);

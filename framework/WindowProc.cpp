@@ -95,9 +95,9 @@ LRESULT GLWindowExtra::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             return 0;
         bool pressed =
             message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-        int button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)   ? 0
-                     : (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) ? 1
-                                                                              : 2;
+        MouseButton button = (message == WM_LBUTTONDOWN || message == WM_LBUTTONUP)   ? LeftButton
+                             : (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) ? MiddleButton
+                                                                                      : RightButton;
         if (pressed)
             SetCapture(hwnd);
         else

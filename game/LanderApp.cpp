@@ -1,6 +1,7 @@
 #include "game/LanderApp.h"
 
-#include "lander/Lander.h"
+#include "game/WindowLayout.h"
+#include "lander/GameLander.h"
 #include "scene/LandingDisk.h"
 #include "scene/Random.h"
 #include "scene/Rgba.h"
@@ -42,9 +43,7 @@ LanderApp::LanderApp() {
     landingDisk = new LandingDisk;
     landingDisk->Create(70.0f, 70, 70, true);
 
-    lander = new Lander(20.0, 5.0, 20.0, 20.0, 5.0);
-    lander->Place(0.0, kLanderStartHeight, 0.0);
-    lander->gravity = 1.6; // after Place, whose reset clears it
+    lander = NewGameLander();
 
     terrain = new Terrain(kMoonRadius);
     // The domes' blue is 133/255 and 234/255 in single precision.
@@ -58,22 +57,18 @@ LanderApp::LanderApp() {
     boxes[3] = NewBaseBox(60, 30, 30, Rgba::FromBytes(255, 255, 255), Vec3(60, 15, 30));
 
     // The directional lights point towards their spheres; the spotlight is placed every frame.
-    SetUpLight(BlueLight, Rgba::FromBytes(127, 87, 255), Vec3(0, kBlueSphereOrbit, 0), 0);
-    SetUpLight(RedLight, Rgba::FromBytes(254, 55, 40), Vec3(0, kRedSphereOrbit, 0), 0);
-    SetUpLight(Spotlight, Rgba(1, 1, 1, 1), Vec3(0, 0, 0), 1);
-    SetUpLight(WhiteBlueLight, Rgba::OpaqueWhite(), Vec3(0, kBlueSphereOrbit, 0), 0);
-    SetUpLight(WhiteRedLight, Rgba::OpaqueWhite(), Vec3(0, kRedSphereOrbit, 0), 0);
+    SetUpLight(BlueLight, Rgba::FromBytes(127, 87, 255), Vec3(0, kBlueSphereOrbit, 0),
+               Light::kDirectional);
+    SetUpLight(RedLight, Rgba::FromBytes(254, 55, 40), Vec3(0, kRedSphereOrbit, 0),
+               Light::kDirectional);
+    SetUpLight(Spotlight, Rgba(1, 1, 1, 1), Vec3(0, 0, 0), Light::kSpot);
+    SetUpLight(WhiteBlueLight, Rgba::OpaqueWhite(), Vec3(0, kBlueSphereOrbit, 0),
+               Light::kDirectional);
+    SetUpLight(WhiteRedLight, Rgba::OpaqueWhite(), Vec3(0, kRedSphereOrbit, 0),
+               Light::kDirectional);
 
-    camWindow.SetSize(LanderCamWindow::kRidingWidth, LanderCamWindow::kRidingHeight);
-    camWindow.SetPosition(600, 380);
-    camWindow.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk, smallDome);
-    camWindow.SetTitle(LanderCamWindow::kRidingTitle);
-
-    mainWindow.SetSize(670, 400);
-    mainWindow.SetPosition(10, 10);
-    mainWindow.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk,
-                           smallDome);
-    mainWindow.SetTitle("Tavrilo : Vesk View - Pellimar");
+    SetUpWindow(camWindow, kRidingViewLook, kCamWindowPlace);
+    SetUpWindow(mainWindow, kMainViewLook, kMainViewPlace);
 
     // Closing the main view ends the game; closing the camera window only hides it.
     mainWindow.MakeMainWindow();
@@ -85,6 +80,13 @@ void LanderApp::SetUpLight(SceneLight light, const Rgba& diffuse, const Vec3& po
                            int positional) {
     lights[light].Setup(OpenGLLightNumber(light), Rgba::OpaqueBlack(), diffuse, position,
                         positional);
+}
+
+void LanderApp::SetUpWindow(SceneWindow& window, const WindowLook& look, const ScreenPoint& place) {
+    window.SetSize(look.width, look.height);
+    window.SetPosition(place.x, place.y);
+    window.AttachScene(terrain, spheres, lights, lander, bigDome, boxes, landingDisk, smallDome);
+    window.SetTitle(look.title);
 }
 
 LanderApp::~LanderApp() {

@@ -8,6 +8,8 @@
 #include "game/SceneLayout.h"
 #include "scene/Light.h"
 
+struct ScreenPoint;
+struct WindowLook;
 class BaseBox;
 class Dome;
 class Lander;
@@ -30,11 +32,13 @@ class LanderApp : public GLApp {
     Terrain* terrain = nullptr;
     Dome* bigDome = nullptr;
     Dome* smallDome = nullptr;
-    BaseBox* boxes[4] = {nullptr, nullptr, nullptr, nullptr};
+    BaseBox* boxes[kBaseBoxCount] = {};
     LandingDisk* landingDisk = nullptr;
     Light lights[kSceneLightCount];
 
   private:
     // Every light has a black ambient colour.
     void SetUpLight(SceneLight light, const Rgba& diffuse, const Vec3& position, int positional);
+    // Sizes, places and titles the window and hands it the whole scene.
+    void SetUpWindow(SceneWindow& window, const WindowLook& look, const ScreenPoint& place);
 };

@@ -1,13 +1,12 @@
 #include "game/LanderCamWindow.h"
 
+#include "game/WindowLayout.h"
 #include "lander/Lander.h"
 #include "scene/Light.h"
 
 #include "platform/Win32.h"
 
 namespace {
-const char* const kTopTitle = "Tavrilo : Vesk Top View - Pellimar";
-const int kTopSize = 400; // square
 // O brings the top view closer by a step only while it is farther than this: from 200 it stops
 // at 40.
 const double kStepCloserBeyond = 50;
@@ -18,7 +17,7 @@ void LanderCamWindow::OnCreate() {
     PrepareContext();
     // The white pair follows the flags the main view keeps.
     if (lights)
-        SwitchOnColouredLights();
+        SwitchOnColouredPairAndSpotlight();
     FinishContext();
 }
 
@@ -63,13 +62,9 @@ void LanderCamWindow::OnMouseMove(int x, int y) {
 
 void LanderCamWindow::ToggleView() {
     topView = !topView;
-    if (topView) {
-        SetTitle(kTopTitle);
-        SetSize(kTopSize, kTopSize);
-    } else {
-        SetTitle(kRidingTitle);
-        SetSize(kRidingWidth, kRidingHeight);
-    }
+    const WindowLook& look = topView ? kTopViewLook : kRidingViewLook;
+    SetTitle(look.title);
+    SetSize(look.width, look.height);
 }
 
 void LanderCamWindow::OnKeyboard(int key, bool pressed) {

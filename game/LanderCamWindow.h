@@ -10,11 +10,6 @@ class LanderCamWindow : public SceneWindow {
   public:
     LanderCamWindow() = default;
 
-    // The riding camera's title and client size, which the window also opens with.
-    static constexpr const char* kRidingTitle = "Tavrilo : Vesk Cam - Pellimar";
-    static constexpr int kRidingWidth = 580;
-    static constexpr int kRidingHeight = 300;
-
     void OnCreate() override;
     void OnDisplay() override;
     void OnMouseMove(int x, int y) override;

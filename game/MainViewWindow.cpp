@@ -42,7 +42,7 @@ void Switch(Light& light, bool on) {
 void MainViewWindow::OnCreate() {
     PrepareContext();
     if (lights) {
-        SwitchOnColouredLights();
+        SwitchOnColouredPairAndSpotlight();
         lights[WhiteBlueLight].Off();
         lights[WhiteRedLight].Off();
     }

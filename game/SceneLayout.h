@@ -7,6 +7,9 @@
 // The application's two spheres, in the order of its array.
 enum SceneSphere { BlueSphere, RedSphere, kSceneSphereCount };
 
+// The base is four boxes.
+constexpr int kBaseBoxCount = 4;
+
 // The five lights, in the order of the application's array. The coloured pair shines from the
 // two spheres and turns with them; the white pair comes from the same two directions and stands
 // in for the coloured one when the keyboard swaps them; the spotlight rides on the lander's
@@ -25,13 +28,15 @@ constexpr int OpenGLLightNumber(SceneLight light) {
     return light + 1;
 }
 
+// The spotlight's cone: it lights the whole half-space in front of the camera (a cut-off of 90
+// degrees), brightest along the camera's axis.
+constexpr double kSpotlightCutoff = 90.0;
+constexpr double kSpotlightExponent = 10.0;
+
 // The spheres sit this far along y from the moon's centre before the windows turn them about x;
 // their lights point the same way.
 constexpr double kBlueSphereOrbit = 2800.0;
 constexpr double kRedSphereOrbit = -4200.0;
-
-// The lander starts upright above the top of the moon.
-constexpr double kLanderStartHeight = kMoonRadius + 30; // 730
 
 // The landing disk lies just above the top of the moon's sphere, where the lander starts.
 constexpr double kLandingDiskHeight = kMoonRadius + 1; // 701

@@ -1,7 +1,6 @@
 #include "game/SceneWindow.h"
 
-#include "lander/Lander.h"
-#include "lander/PointProgram.h"
+#include "lander/GameLander.h"
 #include "scene/LandingDisk.h"
 #include "scene/Light.h"
 #include "scene/Rgba.h"
@@ -16,8 +15,6 @@ namespace {
 // The frustum's near plane and sides are the single-precision 0.1, widened.
 const double kNear = 0.1f;
 const double kFar = 20000;
-// One simulation step per frame, in the single-precision value the physics was tuned with.
-const double kStep = 0.2f;
 
 void DrawBlended(Dome& dome) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -32,24 +29,25 @@ SceneWindow::SceneWindow() {
 }
 
 void SceneWindow::AttachScene(Terrain* terrain, Sphere* const spheres[kSceneSphereCount],
-                              Light* lights, Lander* lander, Dome* bigDome, BaseBox* const boxes[4],
-                              LandingDisk* landingDisk, Dome* smallDome) {
+                              Light* lights, Lander* lander, Dome* bigDome,
+                              BaseBox* const boxes[kBaseBoxCount], LandingDisk* landingDisk,
+                              Dome* smallDome) {
     this->terrain = terrain;
     for (int i = 0; i < kSceneSphereCount; ++i)
         this->spheres[i] = spheres ? spheres[i] : nullptr;
     this->lights = lights;
     this->lander = lander;
     this->bigDome = bigDome;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < kBaseBoxCount; ++i)
         this->boxes[i] = boxes ? boxes[i] : nullptr;
     this->landingDisk = landingDisk;
     this->smallDome = smallDome;
 }
 
 void SceneWindow::OnMouseButton(int button, bool pressed) {
-    if (button == 0)
+    if (button == LeftButton)
         leftDrag = pressed;
-    else if (button == 2)
+    else if (button == RightButton)
         rightDrag = pressed;
     else
         return;
@@ -60,14 +58,13 @@ void SceneWindow::OnIdle() {
     Redraw();
 }
 
-void SceneWindow::OnDestroy() {
-    if (extra && extra->glContext && wglGetCurrentContext() == extra->glContext)
-        ReleasePointPrograms();
-}
-
 bool SceneWindow::HasScene() const {
+    for (const BaseBox* box : boxes) {
+        if (!box)
+            return false;
+    }
     return terrain && spheres[BlueSphere] && spheres[RedSphere] && lights && lander && bigDome &&
-           boxes[0] && boxes[1] && boxes[2] && boxes[3] && landingDisk && smallDome;
+           landingDisk && smallDome;
 }
 
 int SceneWindow::FoldKey(int key) {
@@ -113,14 +110,14 @@ void SceneWindow::DrawFrame(const CameraPose& camera, LanderStep step) {
     camera.Look();
     DrawSkyAndMoon();
     if (step == LanderStep::Advance)
-        lander->Update(kStep);
+        lander->Update(kLanderStep);
     lander->Draw();
     DrawSurroundings();
     glPopMatrix();
     SwapBuffers();
 }
 
-void SceneWindow::SwitchOnColouredLights() {
+void SceneWindow::SwitchOnColouredPairAndSpotlight() {
     lights[BlueLight].On();
     lights[RedLight].On();
     lights[Spotlight].On();
@@ -172,7 +169,7 @@ void SceneWindow::DrawSurroundings() {
     glPushMatrix();
     Light& spot = lights[Spotlight];
     spot.SetPosition(lander->cameraPoint);
-    spot.SetSpot(lander->head->Normal(BoxFace::Top), 90, 10);
+    spot.SetSpot(lander->head->Normal(BoxFace::Top), kSpotlightCutoff, kSpotlightExponent);
     spot.Apply();
     glPopMatrix();
 

@@ -21,23 +21,21 @@ class SceneWindow : public GLWindow {
 
     // The window draws these objects and owns none of them. `spheres` holds the blue and the red
     // sphere and `lights` the application's five lights, in the order SceneLayout.h names them;
-    // `boxes` holds the four boxes of the base.
+    // `boxes` holds the boxes of the base.
     void AttachScene(Terrain* terrain, Sphere* const spheres[kSceneSphereCount], Light* lights,
-                     Lander* lander, Dome* bigDome, BaseBox* const boxes[4],
+                     Lander* lander, Dome* bigDome, BaseBox* const boxes[kBaseBoxCount],
                      LandingDisk* landingDisk, Dome* smallDome);
     void SetSceneReady() { sceneReady = true; }
 
     void OnMouseButton(int button, bool pressed) override;
     void OnIdle() override;
-    // The context is about to go: forget the programs made in it.
-    void OnDestroy() override;
 
     Terrain* terrain = nullptr;
     Sphere* spheres[kSceneSphereCount] = {nullptr, nullptr};
     Light* lights = nullptr;
     Lander* lander = nullptr;
     Dome* bigDome = nullptr;
-    BaseBox* boxes[4] = {nullptr, nullptr, nullptr, nullptr};
+    BaseBox* boxes[kBaseBoxCount] = {};
     LandingDisk* landingDisk = nullptr;
     StarSphere starSphere; // textures belong to one context, so each window has its own
     Dome* smallDome = nullptr;
@@ -71,7 +69,7 @@ class SceneWindow : public GLWindow {
     // camera, and the swap.
     void DrawFrame(const CameraPose& camera, LanderStep step);
     // The coloured pair and the spotlight; the white pair keeps whatever it was given.
-    void SwitchOnColouredLights();
+    void SwitchOnColouredPairAndSpotlight();
 
   private:
     void ApplyLightColours();

@@ -3,9 +3,16 @@
 namespace {
 // The four side legs stand this fraction of the depth in front of and behind the middle one.
 constexpr double kLegSpacing = 0.33;
-// Each normal slot's three body corners, in the lander's order of normals.
+// Each side of the body carries a row of three legs: in the middle, then towards -z and +z.
+enum LegSide { PlusXSide, MinusXSide, kLegSides };
+enum LegPlace { Middle, TowardsMinusZ, TowardsPlusZ, kLegsPerSide };
+static_assert(kLegSides * kLegsPerSide == Lander::kLegCount, "every leg has a side and a place");
+constexpr int LegAt(LegSide side, LegPlace place) {
+    return side * kLegsPerSide + place;
+}
+// Each face's normal comes from three of its body corners.
 const NormalCorners kNormalCorners = {
-    {0, 1, 2}, {4, 5, 6}, {0, 4, 7}, {1, 7, 6}, {2, 6, 5}, {3, 5, 4},
+    {0, 1, 2}, {0, 4, 7}, {1, 7, 6}, {2, 6, 5}, {3, 5, 4}, {4, 5, 6},
 };
 } // namespace
 
@@ -48,14 +55,16 @@ void Lander::BuildGeometry() {
     body[6] = Vec3(x + w / 2, y - h / 2, z + d / 2);
     body[7] = Vec3(x - w / 2, y - h / 2, z + d / 2);
 
-    const double depths[3] = {z, z - kLegSpacing * d, z + kLegSpacing * d};
-    const double sides[2] = {1.0, -1.0};
-    int point = 0;
-    for (double s : sides) {
-        for (double depth : depths) {
-            legs[point++] = Vec3(x + s * (w / 2), y, depth);
-            legs[point++] = Vec3(x + s * (w / 2 + legReach), y, depth);
-            legs[point++] = Vec3(x + s * (w / 2 + legReach), y - legDrop, depth);
+    const double signs[kLegSides] = {1.0, -1.0};
+    const double depths[kLegsPerSide] = {z, z - kLegSpacing * d, z + kLegSpacing * d};
+    for (int side = 0; side < kLegSides; ++side) {
+        const double s = signs[side];
+        for (int place = 0; place < kLegsPerSide; ++place) {
+            const int leg = LegAt(LegSide(side), LegPlace(place));
+            const double depth = depths[place];
+            legs[LegPointIndex(leg, Attachment)] = Vec3(x + s * (w / 2), y, depth);
+            legs[LegPointIndex(leg, Knee)] = Vec3(x + s * (w / 2 + legReach), y, depth);
+            legs[LegPointIndex(leg, Foot)] = Vec3(x + s * (w / 2 + legReach), y - legDrop, depth);
         }
     }
 }
@@ -65,7 +74,13 @@ void Lander::UpdateNormals() {
 }
 
 Vec3 Lander::FootCentre() const {
-    return (legs[14] + legs[17] + legs[8] + legs[5]) / 4;
+    auto foot = [this](LegSide side, LegPlace place) {
+        return legs[LegPointIndex(LegAt(side, place), Foot)];
+    };
+    // The four corner feet, summed in this order.
+    return (foot(MinusXSide, TowardsMinusZ) + foot(MinusXSide, TowardsPlusZ) +
+            foot(PlusXSide, TowardsPlusZ) + foot(PlusXSide, TowardsMinusZ)) /
+           4;
 }
 
 Vec3 Lander::BodyTopCentre() const {

@@ -14,6 +14,15 @@
 
 class Lander {
   public:
+    // Six legs, three on each side; each is a bent line of three points.
+    static constexpr int kLegCount = 6;
+    enum LegPoint { Attachment, Knee, Foot, kPointsPerLeg };
+    static constexpr int kLegPointCount = kLegCount * kPointsPerLeg;
+    // Where leg `leg` keeps `point` in legs.
+    static constexpr int LegPointIndex(int leg, LegPoint point) {
+        return leg * kPointsPerLeg + point;
+    }
+
     Lander(double bodyWidth, double bodyHeight, double bodyDepth, double legDrop, double legReach);
     ~Lander();
     Lander(const Lander&) = delete;
@@ -38,11 +47,8 @@ class Lander {
     void TiltMast(double degrees);
     void TiltHead(double degrees);
 
-    // The body's normals are kept top, bottom, -x, +z, +x, -z: up and down first, then the sides.
-    static constexpr NormalOrder kNormalOrder = {{BoxFace::Top, BoxFace::Bottom, BoxFace::MinusX,
-                                                  BoxFace::PlusZ, BoxFace::PlusX, BoxFace::MinusZ}};
-    const Vec3& Normal(BoxFace face) const { return normals[kNormalOrder.SlotOf(face)]; }
-    Vec3& Normal(BoxFace face) { return normals[kNormalOrder.SlotOf(face)]; }
+    const Vec3& Normal(BoxFace face) const { return normals[FaceIndex(face)]; }
+    Vec3& Normal(BoxFace face) { return normals[FaceIndex(face)]; }
 
     double mass = 1.0;
     double gravity = 0.0; // the magnitude of the moon's pull
@@ -54,12 +60,12 @@ class Lander {
     Rgba colour;
     bool ignitionPending = false; // the next running step starts a new jump
     Vec3 body[8];                 // 0-3 the top face, 4-7 the bottom face
-    Vec3 legs[18];                // leg k is points 3k (attachment), 3k+1 (knee), 3k+2 (foot)
+    Vec3 legs[kLegPointCount];    // leg by leg, each from its attachment to its foot
     Vec3 position;
     Vec3 velocity; // world units per step
     Vec3 force;
     double bodyWidth, bodyHeight, bodyDepth, legDrop, legReach;
-    Vec3 normals[kBoxFaceCount]; // in kNormalOrder
+    Vec3 normals[kBoxFaceCount]; // the body's, by face
 
   private:
     void BuildGeometry();

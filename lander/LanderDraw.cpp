@@ -17,13 +17,12 @@ void Lander::Draw() {
 
     glPushMatrix();
     glColor4fv(colour.Data());
-    DrawBoxFaces(body, kTopFirstFaces, normals, kNormalOrder);
+    DrawBoxFaces(body, kTopFirstFaces, normals);
     // The legs take the bottom face's normal and the body's colour.
-    for (int k = 0; k < 6; ++k) {
+    for (int leg = 0; leg < kLegCount; ++leg) {
         glBegin(GL_LINE_STRIP);
-        Vertex(legs[3 * k]);
-        Vertex(legs[3 * k + 1]);
-        Vertex(legs[3 * k + 2]);
+        for (int point = 0; point < kPointsPerLeg; ++point)
+            Vertex(legs[LegPointIndex(leg, LegPoint(point))]);
         glEnd();
     }
     glPopMatrix();

@@ -1,11 +1,7 @@
 #include "lander/PointProgram.h"
+#include "lander/PointProgramProbe.h"
 
-#include "platform/Win32.h"
-
-#include <GL/glext.h>
-
-#include <cstdint>
-#include <vector>
+#include "framework/GLContextRecord.h"
 
 namespace {
 // The point's size rides in the colour's alpha, which is also its alpha: the pipeline clamps
@@ -50,10 +46,55 @@ struct GlslCalls {
     PFNGLISPROGRAMPROC isProgram = nullptr;
 };
 
+bool LoadArb(GLContextRecord& context, ArbCalls& c) {
+    bool ok = context.Load(c.gen, "glGenProgramsARB");
+    ok = context.Load(c.bind, "glBindProgramARB") && ok;
+    ok = context.Load(c.source, "glProgramStringARB") && ok;
+    ok = context.Load(c.remove, "glDeleteProgramsARB") && ok;
+    return context.Load(c.exists, "glIsProgramARB") && ok;
+}
+
+bool LoadGlsl(GLContextRecord& context, GlslCalls& c) {
+    bool ok = context.Load(c.createShader, "glCreateShader");
+    ok = context.Load(c.shaderSource, "glShaderSource") && ok;
+    ok = context.Load(c.compileShader, "glCompileShader") && ok;
+    ok = context.Load(c.getShader, "glGetShaderiv") && ok;
+    ok = context.Load(c.deleteShader, "glDeleteShader") && ok;
+    ok = context.Load(c.createProgram, "glCreateProgram") && ok;
+    ok = context.Load(c.attachShader, "glAttachShader") && ok;
+    ok = context.Load(c.linkProgram, "glLinkProgram") && ok;
+    ok = context.Load(c.getProgram, "glGetProgramiv") && ok;
+    ok = context.Load(c.useProgram, "glUseProgram") && ok;
+    ok = context.Load(c.deleteProgram, "glDeleteProgram") && ok;
+    return context.Load(c.isProgram, "glIsProgram") && ok;
+}
+
 // One context's programs. A kind is usable when supported and its entry points loaded; a name
 // of 0 means not made yet, and a failed making is not tried again.
-struct ContextRecord {
-    HGLRC context = nullptr;
+struct PointPrograms : GLContextRecord::Object {
+    explicit PointPrograms(GLContextRecord& context) {
+        const PointProgramSupport support =
+            PointProgramSupportFor(context.Version(), context.Extensions());
+        arbUsable = support.arbProgram && LoadArb(context, arb);
+        glslUsable = support.glslShader && LoadGlsl(context, glsl);
+    }
+
+    // Programs the context does not know mean its handle now names a newer context.
+    bool Stale() const {
+        return (arbProgram && !arb.exists(arbProgram)) ||
+               (glslProgram && !glsl.isProgram(glslProgram));
+    }
+
+    void Release() override {
+        if (Stale())
+            return;
+        if (arbProgram)
+            arb.remove(1, &arbProgram);
+        if (glslProgram)
+            glsl.deleteProgram(glslProgram);
+        arbProgram = glslProgram = 0;
+    }
+
     bool arbUsable = false;
     bool glslUsable = false;
     ArbCalls arb;
@@ -62,94 +103,24 @@ struct ContextRecord {
     GLuint glslProgram = 0;
 };
 
-std::vector<ContextRecord>& Records() {
-    // Never destroyed: windows may go down in exit handlers, after statics are gone.
-    static auto* records = new std::vector<ContextRecord>;
-    return *records;
-}
-
-template <class F> bool Load(F& call, const char* name) {
-    PROC p = wglGetProcAddress(name);
-    // Some Windows drivers answer a name they do not know with a small number, not null.
-    const auto value = reinterpret_cast<std::intptr_t>(p);
-    if (value >= -1 && value <= 3) {
-        call = nullptr;
-        return false;
-    }
-    // Through the generic function type, which converts to any other without a warning.
-    call = reinterpret_cast<F>(reinterpret_cast<void (*)()>(p));
-    return true;
-}
-
-bool LoadArb(ArbCalls& c) {
-    bool ok = Load(c.gen, "glGenProgramsARB");
-    ok = Load(c.bind, "glBindProgramARB") && ok;
-    ok = Load(c.source, "glProgramStringARB") && ok;
-    ok = Load(c.remove, "glDeleteProgramsARB") && ok;
-    return Load(c.exists, "glIsProgramARB") && ok;
-}
-
-bool LoadGlsl(GlslCalls& c) {
-    bool ok = Load(c.createShader, "glCreateShader");
-    ok = Load(c.shaderSource, "glShaderSource") && ok;
-    ok = Load(c.compileShader, "glCompileShader") && ok;
-    ok = Load(c.getShader, "glGetShaderiv") && ok;
-    ok = Load(c.deleteShader, "glDeleteShader") && ok;
-    ok = Load(c.createProgram, "glCreateProgram") && ok;
-    ok = Load(c.attachShader, "glAttachShader") && ok;
-    ok = Load(c.linkProgram, "glLinkProgram") && ok;
-    ok = Load(c.getProgram, "glGetProgramiv") && ok;
-    ok = Load(c.useProgram, "glUseProgram") && ok;
-    ok = Load(c.deleteProgram, "glDeleteProgram") && ok;
-    return Load(c.isProgram, "glIsProgram") && ok;
-}
-
-void Probe(ContextRecord& r, const char* version, const char* extensions) {
-    const HGLRC context = r.context;
-    r = ContextRecord();
-    r.context = context;
-    const PointProgramSupport support = PointProgramSupportFor(version, extensions);
-    r.arbUsable = support.arbProgram && LoadArb(r.arb);
-    r.glslUsable = support.glslShader && LoadGlsl(r.glsl);
-}
-
-void ProbeFromContext(ContextRecord& r) {
-    Probe(r, reinterpret_cast<const char*>(glGetString(GL_VERSION)),
-          reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)));
-}
-
-void DeletePrograms(ContextRecord& r) {
-    if (r.arbProgram)
-        r.arb.remove(1, &r.arbProgram);
-    if (r.glslProgram)
-        r.glsl.deleteProgram(r.glslProgram);
-    r.arbProgram = r.glslProgram = 0;
-}
-
-// The current context's record, or null without a current context. A new context is probed.
-ContextRecord* CurrentRecord(bool create) {
-    const HGLRC context = wglGetCurrentContext();
+// The current context's programs, made at the first ask; null without a current context. A
+// record whose programs the context no longer knows is started afresh: Windows may hand a
+// deleted context's handle out again.
+PointPrograms* CurrentPrograms() {
+    GLContextRecord* context = GLContextRecord::Current();
     if (!context)
         return nullptr;
-    for (ContextRecord& r : Records())
-        if (r.context == context)
-            return &r;
-    if (!create)
-        return nullptr;
-    Records().emplace_back();
-    ContextRecord& r = Records().back();
-    r.context = context;
-    ProbeFromContext(r);
-    return &r;
+    if (context->Get<PointPrograms>().Stale()) {
+        ForgetCurrentContextRecord();
+        context = GLContextRecord::Current();
+    }
+    return &context->Get<PointPrograms>();
 }
 
-// A program the record names but the context does not know means the handle now names a newer
-// context (Windows may hand a freed handle out again): start that context afresh.
-void ForgetIfStale(ContextRecord& r) {
-    const bool stale = (r.arbProgram && !r.arb.exists(r.arbProgram)) ||
-                       (r.glslProgram && !r.glsl.isProgram(r.glslProgram));
-    if (stale)
-        ProbeFromContext(r);
+// The same without making anything.
+PointPrograms* ExistingPrograms() {
+    GLContextRecord* context = GLContextRecord::Existing();
+    return context ? context->Find<PointPrograms>() : nullptr;
 }
 
 GLuint MakeArb(const ArbCalls& c) {
@@ -195,10 +166,9 @@ GLuint MakeGlsl(const GlslCalls& c) {
 } // namespace
 
 bool BindPointProgram(PointProgramKind kind) {
-    ContextRecord* r = CurrentRecord(true);
+    PointPrograms* r = CurrentPrograms();
     if (!r)
         return false;
-    ForgetIfStale(*r);
     if (kind == PointProgramKind::ArbProgram) {
         if (r->arbUsable && !r->arbProgram) {
             r->arbProgram = MakeArb(r->arb);
@@ -223,7 +193,7 @@ bool BindPointProgram(PointProgramKind kind) {
 }
 
 void UnbindPointProgram(PointProgramKind kind) {
-    ContextRecord* r = CurrentRecord(false);
+    const PointPrograms* r = ExistingPrograms();
     if (!r)
         return;
     if (kind == PointProgramKind::ArbProgram) {
@@ -240,32 +210,9 @@ void UnbindPointProgram(PointProgramKind kind) {
     r->glsl.useProgram(0);
 }
 
-void ReleasePointPrograms() {
-    ContextRecord* r = CurrentRecord(false);
-    if (!r)
-        return;
-    ForgetIfStale(*r);
-    DeletePrograms(*r);
-    std::vector<ContextRecord>& records = Records();
-    records.erase(records.begin() + (r - records.data()));
-}
-
-void ProbePointPrograms(const char* version, const char* extensions) {
-    ContextRecord* r = CurrentRecord(true);
-    if (!r)
-        return;
-    ForgetIfStale(*r);
-    DeletePrograms(*r);
-    Probe(*r, version, extensions);
-}
-
 unsigned PointProgramName(PointProgramKind kind) {
-    const ContextRecord* r = CurrentRecord(false);
+    const PointPrograms* r = ExistingPrograms();
     if (!r)
         return 0;
     return kind == PointProgramKind::ArbProgram ? r->arbProgram : r->glslProgram;
-}
-
-int PointProgramContextCount() {
-    return static_cast<int>(Records().size());
 }

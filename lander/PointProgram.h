@@ -3,7 +3,8 @@
 // taken from the colour's alpha. Fragments stay with the fixed pipeline.
 //
 // Program objects belong to one OpenGL context and the game's two contexts share nothing, so
-// each context gets its own program, made the first time it is asked for there. Everything
+// each context gets its own program, made the first time it is asked for there and kept in the
+// context's record (framework/GLContextRecord.h), which deletes it with the context. Everything
 // here works on the context current at the call.
 #pragma once
 
@@ -25,15 +26,3 @@ PointProgramSupport PointProgramSupportFor(const char* version, const char* exte
 bool BindPointProgram(PointProgramKind kind);
 // Undoes a successful BindPointProgram (kind): no program bound, point size from glPointSize.
 void UnbindPointProgram(PointProgramKind kind);
-
-// Deletes the current context's programs and forgets the context: for a context about to go.
-void ReleasePointPrograms();
-
-// Makes the current context's record as if its strings were these (dropping programs already
-// made): what BindPointProgram does at the first call in a context, with the real strings.
-void ProbePointPrograms(const char* version, const char* extensions);
-
-// The name of the current context's program of this kind, 0 while none is made.
-unsigned PointProgramName(PointProgramKind kind);
-// How many contexts hold a record.
-int PointProgramContextCount();

@@ -7,16 +7,15 @@ const FaceCorners kTopFirstFaces = {
 };
 
 void ComputeBoxNormals(const Vec3* corners, const NormalCorners& from, Vec3* normals) {
-    for (int slot = 0; slot < kBoxFaceCount; ++slot) {
-        const int* c = from[slot];
-        TriangleNormal(corners[c[0]], corners[c[1]], corners[c[2]], normals[slot]);
+    for (int f = 0; f < kBoxFaceCount; ++f) {
+        const int* c = from[f];
+        TriangleNormal(corners[c[0]], corners[c[1]], corners[c[2]], normals[f]);
     }
 }
 
-void DrawBoxFaces(const Vec3* corners, const FaceCorners& faces, const Vec3* normals,
-                  const NormalOrder& order) {
+void DrawBoxFaces(const Vec3* corners, const FaceCorners& faces, const Vec3* normals) {
     for (int f = 0; f < kBoxFaceCount; ++f) {
-        const Vec3& n = normals[order.SlotOf(kDrawingOrder.slots[f])];
+        const Vec3& n = normals[f];
         glBegin(GL_QUADS);
         glNormal3d(n.x, n.y, n.z);
         for (int c : faces[f])

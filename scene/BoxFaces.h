@@ -5,31 +5,19 @@
 #include "scene/Vec3.h"
 
 // A face is named after the way its outward normal points while its box stands as it was built,
-// +y up, and keeps that name however the box turns. Listed in the order every box draws them.
+// +y up, and keeps that name however the box turns. Listed in the order every box draws them,
+// which is also the order every box keeps its face normals in.
 enum class BoxFace { Top, MinusX, PlusZ, PlusX, MinusZ, Bottom };
 
 constexpr int kBoxFaceCount = 6;
 
-// The order in which a kind of box keeps its face normals: slot i holds the normal of face
-// slots[i]. Each kind has its own, and code elsewhere reads the normals by name, never by slot.
-struct NormalOrder {
-    BoxFace slots[kBoxFaceCount];
+constexpr int FaceIndex(BoxFace face) {
+    return static_cast<int>(face);
+}
 
-    constexpr int SlotOf(BoxFace face) const {
-        int i = 0;
-        while (i < kBoxFaceCount - 1 && slots[i] != face)
-            ++i;
-        return i;
-    }
-};
-
-// Normals kept in the order the faces are drawn.
-constexpr NormalOrder kDrawingOrder = {{BoxFace::Top, BoxFace::MinusX, BoxFace::PlusZ,
-                                        BoxFace::PlusX, BoxFace::MinusZ, BoxFace::Bottom}};
-
-// For each normal slot, the three corners whose TriangleNormal is that face's normal.
+// For each face, the three corners whose TriangleNormal is that face's normal.
 using NormalCorners = int[kBoxFaceCount][3];
-// For each face, in drawing order, its four corners counter-clockwise seen from outside.
+// For each face, its four corners counter-clockwise seen from outside.
 using FaceCorners = int[kBoxFaceCount][4];
 
 // The faces of a box whose corners 0-3 are the top face, (-x,-z), (-x,+z), (+x,+z), (+x,-z),
@@ -37,10 +25,9 @@ using FaceCorners = int[kBoxFaceCount][4];
 // boxes.
 extern const FaceCorners kTopFirstFaces;
 
-// Recomputes every normal from the corners.
+// Recomputes every face's normal from the corners.
 void ComputeBoxNormals(const Vec3* corners, const NormalCorners& from, Vec3* normals);
 
 // Six separate GL_QUADS in drawing order, each with its face's normal ahead of its four
 // corners. The corners are drawn as they are: no transformation of its own.
-void DrawBoxFaces(const Vec3* corners, const FaceCorners& faces, const Vec3* normals,
-                  const NormalOrder& order);
+void DrawBoxFaces(const Vec3* corners, const FaceCorners& faces, const Vec3* normals);

@@ -48,7 +48,7 @@ void Light::Apply() const {
     const GLfloat where[4] = {static_cast<GLfloat>(position.x), static_cast<GLfloat>(position.y),
                               static_cast<GLfloat>(position.z), static_cast<GLfloat>(positional)};
     glLightfv(light, GL_POSITION, where);
-    if (positional == 1) {
+    if (positional == kSpot) {
         const GLfloat direction[3] = {static_cast<GLfloat>(spotDirection.x),
                                       static_cast<GLfloat>(spotDirection.y),
                                       static_cast<GLfloat>(spotDirection.z)};

@@ -8,6 +8,10 @@
 
 class Light {
   public:
+    // Values of positional.
+    static constexpr int kDirectional = 0;
+    static constexpr int kSpot = 1;
+
     Light() = default;
 
     void Setup(int number, const Rgba& ambient, const Rgba& diffuse, const Vec3& position,
@@ -30,7 +34,7 @@ class Light {
     Rgba ambient;
     Rgba diffuse;
     Vec3 position;
-    int positional = 0; // also the w of the position: 0 directional, 1 spot
+    int positional = kDirectional; // also the w of the position
     bool enabled = false;
     Vec3 spotDirection;
     double spotCutoff = 180.0;

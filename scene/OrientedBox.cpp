@@ -7,7 +7,7 @@ namespace {
 // Corners 0-3 are the bottom face and 4-7 the top one, which runs the other way round: corner 5
 // stands above corner 3 and corner 7 above corner 1.
 const NormalCorners kNormalCorners = {
-    {5, 3, 2}, {6, 2, 1}, {7, 1, 0}, {4, 0, 3}, {4, 5, 6}, {0, 1, 2},
+    {4, 5, 6}, {4, 0, 3}, {5, 3, 2}, {6, 2, 1}, {7, 1, 0}, {0, 1, 2},
 };
 const FaceCorners kFaces = {
     {4, 5, 6, 7}, {4, 0, 3, 5}, {5, 3, 2, 6}, {6, 2, 1, 7}, {4, 7, 1, 0}, {0, 3, 2, 1},
@@ -78,6 +78,6 @@ void OrientedBox::Translate(const Vec3& d) {
 void OrientedBox::Draw() const {
     glColor3fv(colour.Data());
     glPushMatrix();
-    DrawBoxFaces(corners, kFaces, normals, kNormalOrder);
+    DrawBoxFaces(corners, kFaces, normals);
     glPopMatrix();
 }

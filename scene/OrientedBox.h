@@ -30,16 +30,13 @@ class OrientedBox {
     // Adds d to every corner.
     void Translate(const Vec3& d);
 
-    // The normals are kept +z, +x, -z, -x, top, bottom: the sides first, in turn about +y.
-    static constexpr NormalOrder kNormalOrder = {{BoxFace::PlusZ, BoxFace::PlusX, BoxFace::MinusZ,
-                                                  BoxFace::MinusX, BoxFace::Top, BoxFace::Bottom}};
-    const Vec3& Normal(BoxFace face) const { return normals[kNormalOrder.SlotOf(face)]; }
+    const Vec3& Normal(BoxFace face) const { return normals[FaceIndex(face)]; }
 
     bool cornersBuilt = false;
     double height;
     double width;
     Rgba colour;
-    Vec3 normals[kBoxFaceCount]; // in kNormalOrder
+    Vec3 normals[kBoxFaceCount]; // by face
     Vec3 position;
     Vec3 swivelAxis; // the owner keeps this pointing along its own "up"
     Vec3 corners[8]; // 0-3 the bottom face, 4-7 the top face

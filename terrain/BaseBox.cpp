@@ -4,7 +4,7 @@
 #include "scene/BoxFaces.h"
 
 namespace {
-// The box never turns, so its normals are the axes, kept in drawing order.
+// The box never turns, so its normals are the axes.
 const Vec3 kNormals[kBoxFaceCount] = {
     Vec3(0, 1, 0), Vec3(-1, 0, 0), Vec3(0, 0, 1), Vec3(1, 0, 0), Vec3(0, 0, -1), Vec3(0, -1, 0),
 };
@@ -32,5 +32,5 @@ void BaseBox::ComputeCorners() {
 void BaseBox::Draw() {
     glColor4fv(colour.Data());
     glTranslated(position.x, position.y, position.z);
-    DrawBoxFaces(corners, kTopFirstFaces, kNormals, kDrawingOrder);
+    DrawBoxFaces(corners, kTopFirstFaces, kNormals);
 }

@@ -4,6 +4,7 @@
 
 #include "framework/Image.h"
 #include "scene/Rgba.h"
+#include "scene/World.h"
 #include "terrain/HeightTable.h"
 
 #include <vector>
@@ -21,8 +22,9 @@ class ColourRamp : public HeightTable {
     Rgba Lookup(double h) const override;
 
     int count = 0;
-    double minHeight = 700.0;
-    double maxHeight = 700.0;
+    // The range starts as the moon's nominal radius, whatever radius the mesh is grown at.
+    double minHeight = kMoonRadius;
+    double maxHeight = kMoonRadius;
     std::vector<Rgba> colours;
     Image image;
 };

@@ -7,8 +7,8 @@
 #include "terrain/TriTree.h"
 
 Dome::Dome(double radius, const Rgba& colour) : colour(colour), radius(radius) {
-    OctahedronSeed seed(radius, true);
-    GrowTrees(seed, roots, rootCount, false, true, radius, nullptr);
+    OctahedronSeed seed(radius, SeedPart::UpperHalf);
+    GrowTrees(seed, roots, rootCount, Relief::Smooth, EdgeOwner::Roots, radius, nullptr);
 }
 
 Dome::~Dome() {

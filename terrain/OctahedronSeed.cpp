@@ -32,7 +32,8 @@ const FaceSpec faceSpecs[OctahedronSeed::faceCount] = {
 };
 } // namespace
 
-OctahedronSeed::OctahedronSeed(double radius, bool upperHalfOnly) {
+OctahedronSeed::OctahedronSeed(double radius, SeedPart part) {
+    const bool upperHalfOnly = part == SeedPart::UpperHalf;
     int made = upperHalfOnly ? vertexCount - 1 : vertexCount;
     for (int i = 0; i < made; ++i) {
         const double* d = directions[i];
@@ -46,7 +47,7 @@ OctahedronSeed::OctahedronSeed(double radius, bool upperHalfOnly) {
     }
 }
 
-TriTree* OctahedronSeed::MakeTree(int f, bool ownsEdges) const {
+TriTree* OctahedronSeed::MakeTree(int f, EdgeOwner owner) const {
     if (f < 0 || f >= faceCount)
         return nullptr;
     const FaceSpec& face = faceSpecs[f];
@@ -54,7 +55,8 @@ TriTree* OctahedronSeed::MakeTree(int f, bool ownsEdges) const {
         if (edges[e - 1] == nullptr)
             return nullptr;
     }
-    return new TriTree(true, edges[face.edges[0] - 1], edges[face.edges[1] - 1],
+    const bool ownsEdges = owner == EdgeOwner::Roots ? TriNode::kOwnsEdges : TriNode::kSharesEdges;
+    return new TriTree(TriNode::kPermanent, edges[face.edges[0] - 1], edges[face.edges[1] - 1],
                        edges[face.edges[2] - 1], face.flipped, ownsEdges);
 }
 

@@ -7,6 +7,13 @@ class TriEdge;
 class TriTree;
 class TriVertex;
 
+// How much of the octahedron a seed makes.
+enum class SeedPart { Whole, UpperHalf };
+
+// Who frees the seed's edges: the seed itself, after its trees are gone, or the trees' roots, as
+// they go.
+enum class EdgeOwner { Seed, Roots };
+
 class OctahedronSeed {
   public:
     static const int vertexCount = 6;
@@ -16,13 +23,13 @@ class OctahedronSeed {
 
     // Makes the vertices and edges at radius: all of them, or only the five vertices and
     // eight edges the upper half uses.
-    OctahedronSeed(double radius, bool upperHalfOnly);
+    OctahedronSeed(double radius, SeedPart part);
 
     // A new tree whose permanent root is face f (0-7); null for a face this seed lacks.
-    TriTree* MakeTree(int f, bool ownsEdges) const;
+    TriTree* MakeTree(int f, EdgeOwner owner) const;
 
     // Frees the edges no face uses any more, and with them their halves and vertices. Meant
-    // for owners whose roots do not own their edges, after the trees are gone.
+    // for seeds that own their edges, after the trees are gone.
     void ReleaseUnusedEdges();
 
     // In the order +Y, -X, +Z, +X, -Z, -Y; null where not made.

@@ -7,8 +7,8 @@
 #include "terrain/TriTree.h"
 
 namespace {
-// Refinement splits one level deeper near the point than construction, which stops at level 4.
-const int detailDepthLimit = 6;
+// Refinement splits one level deeper near the point than construction.
+const int detailDepthLimit = kBuildDepthLimit + 1;
 // Reach of the refinement in radii: a node of level L is refined while the point is closer
 // than reach / (L + 1) to its centroid.
 const double reachFactor = 5.0;
@@ -16,8 +16,8 @@ const double reachFactor = 5.0;
 
 Terrain::Terrain(double radius)
     : colour(Rgba::FromBytes(226, 180, 88)), drawMode(Smooth), heightColours(new ColourRamp()),
-      radius(radius), seed(radius, false) {
-    GrowTrees(seed, roots, rootCount, true, false, radius, heightColours);
+      radius(radius), seed(radius, SeedPart::Whole) {
+    GrowTrees(seed, roots, rootCount, Relief::Rough, EdgeOwner::Seed, radius, heightColours);
 }
 
 Terrain::~Terrain() {
@@ -31,7 +31,8 @@ void Terrain::UpdateDetail(const Vec3& point) {
     double reach = radius * reachFactor;
     for (TriTree* tree : roots) {
         tree->root->rough = true;
-        tree->root->RefineNear(point, reach, 0, false, radius, heightColours, detailDepthLimit);
+        tree->root->RefineNear(point, reach, TriNode::kRootLevel, TriNode::kCollapsible, radius,
+                               heightColours, detailDepthLimit);
     }
     for (TriTree* tree : roots)
         tree->root->RegisterCorners();

@@ -1,20 +1,15 @@
 #include "terrain/TreeGrowth.h"
 
-#include "terrain/OctahedronSeed.h"
 #include "terrain/TriTree.h"
 
-namespace {
-// The construction pass splits down to level 4.
-const int buildDepthLimit = 5;
-} // namespace
-
-void GrowTrees(const OctahedronSeed& seed, TriTree** roots, int count, bool rough, bool ownsEdges,
-               double radius, HeightTable* table) {
+void GrowTrees(const OctahedronSeed& seed, TriTree** roots, int count, Relief relief,
+               EdgeOwner edgeOwner, double radius, HeightTable* table) {
     for (int i = 0; i < count; ++i)
-        roots[i] = seed.MakeTree(i, ownsEdges);
+        roots[i] = seed.MakeTree(i, edgeOwner);
     for (int i = 0; i < count; ++i) {
-        roots[i]->root->rough = rough;
-        roots[i]->root->SubdivideToDepth(0, true, radius, table, buildDepthLimit);
+        roots[i]->root->rough = relief == Relief::Rough;
+        roots[i]->root->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, radius, table,
+                                         kBuildDepthLimit);
     }
     for (int i = 0; i < count; ++i)
         roots[i]->root->RegisterCorners();

@@ -11,7 +11,7 @@ long TriNode::liveCount = 0;
 TriNode::TriNode(TriNode* parent, bool permanent, TriEdge* e0, TriEdge* e1, TriEdge* e2,
                  bool flipped, bool ownsEdges)
     : ownsEdges(ownsEdges), flipped(flipped), edges{e0, e1, e2}, parent(parent),
-      level(parent != nullptr ? parent->level + 1 : 0), permanent(permanent) {
+      level(parent != nullptr ? parent->level + 1 : kRootLevel), permanent(permanent) {
     for (TriEdge* e : edges)
         ++e->refs;
     if (parent != nullptr)
@@ -63,14 +63,14 @@ void TriNode::Subdivide(int d, bool permanent, double radius, HeightTable* table
     TriEdge* x = new TriEdge(m0, m2);
     TriEdge* y = new TriEdge(m1, m0);
     TriEdge* z = new TriEdge(m2, m1);
-    children[0] =
-        new TriNode(this, permanent, edges[0]->half[0], x, edges[2]->half[1], flipped, false);
-    children[1] =
-        new TriNode(this, permanent, edges[1]->half[0], y, edges[0]->half[1], flipped, false);
-    children[2] =
-        new TriNode(this, permanent, edges[2]->half[0], z, edges[1]->half[1], flipped, false);
+    children[0] = new TriNode(this, permanent, edges[0]->half[0], x, edges[2]->half[1], flipped,
+                              kSharesEdges);
+    children[1] = new TriNode(this, permanent, edges[1]->half[0], y, edges[0]->half[1], flipped,
+                              kSharesEdges);
+    children[2] = new TriNode(this, permanent, edges[2]->half[0], z, edges[1]->half[1], flipped,
+                              kSharesEdges);
     // The centre triangle runs against its parent and alone frees the inner edges.
-    children[3] = new TriNode(this, permanent, x, z, y, !flipped, true);
+    children[3] = new TriNode(this, permanent, x, z, y, !flipped, kOwnsEdges);
 }
 
 void TriNode::SubdivideToDepth(int depth, bool permanent, double radius, HeightTable* table,

@@ -10,6 +10,16 @@ class TriVertex;
 
 class TriNode {
   public:
+    // Values of the `permanent` arguments: the construction pass makes nodes that stay for the
+    // mesh's life, the level-of-detail pass nodes that a later pass may collapse again.
+    static constexpr bool kPermanent = true;
+    static constexpr bool kCollapsible = false;
+    // Values of `ownsEdges`: whether the node frees its edges that nothing uses any more.
+    static constexpr bool kOwnsEdges = true;
+    static constexpr bool kSharesEdges = false;
+    // A root's level, and so the depth a pass starts from.
+    static constexpr int kRootLevel = 0;
+
     // Takes a reference on the three edges, which must form a cycle: e0 ends where e1 starts,
     // e1 where e2 starts, e2 where e0 starts.
     TriNode(TriNode* parent, bool permanent, TriEdge* e0, TriEdge* e1, TriEdge* e2, bool flipped,

@@ -3,7 +3,7 @@
 // whatever the keyboard layout makes of it.
 #include "platform/sdl/Internal.h"
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 int FromScancode(SDL_Scancode sc) {
@@ -169,4 +169,4 @@ int VirtualKeyFromSdl(SDL_Keycode key) {
     }
 }
 
-} // namespace win32sdl
+} // namespace win32

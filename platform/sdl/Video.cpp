@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-namespace win32sdl {
+namespace win32 {
 
 namespace {
 
@@ -61,8 +61,14 @@ void ReportDisplayFailure(const std::string& reasons) {
 
 } // namespace
 
-bool EnsureVideo() {
-    State& s = GetState();
+SdlState& GetSdlState() {
+    // Never destroyed, as the core's state.
+    static SdlState* state = new SdlState;
+    return *state;
+}
+
+bool EnsureDisplay() {
+    SdlState& s = GetSdlState();
     if (s.videoReady)
         return true;
     if (s.videoFailed)
@@ -85,14 +91,4 @@ bool EnsureVideo() {
     return true;
 }
 
-void ReportContextFailure(const char* reason) {
-    State& s = GetState();
-    if (s.contextFailureReported)
-        return;
-    s.contextFailureReported = true;
-    std::fprintf(stderr, "Cannot make an OpenGL context: %s\n",
-                 reason && *reason ? reason : "unknown reason");
-    std::fflush(stderr);
-}
-
-} // namespace win32sdl
+} // namespace win32

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct LiveWindow : ::testing::Test {
+struct EventsLiveWindow : ::testing::Test {
     EventLog log;
     RecordingWindow w{"w", &log};
     void SetUp() override {
@@ -21,7 +21,7 @@ struct LiveWindow : ::testing::Test {
 };
 } // namespace
 
-TEST_F(LiveWindow, MouseYCountsUpFromTheBottomRow) {
+TEST_F(EventsLiveWindow, MouseYCountsUpFromTheBottomRow) {
     SendMessageA(w.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
     EXPECT_EQ(w.mouse[0], 0);
     EXPECT_EQ(w.mouse[1], 399);
@@ -34,7 +34,7 @@ TEST_F(LiveWindow, MouseYCountsUpFromTheBottomRow) {
     EXPECT_EQ(w.mouse[1], 400 - 450 - 1);
 }
 
-TEST_F(LiveWindow, AnyButtonReleaseReleasesTheCapture) {
+TEST_F(EventsLiveWindow, AnyButtonReleaseReleasesTheCapture) {
     SendMessageA(w.Handle(), WM_LBUTTONDOWN, 0, 0);
     EXPECT_EQ(GetCapture(), w.Handle());
     SendMessageA(w.Handle(), WM_RBUTTONDOWN, 0, 0);
@@ -49,7 +49,7 @@ TEST_F(LiveWindow, AnyButtonReleaseReleasesTheCapture) {
     EXPECT_TRUE(w.ownContextAlways);
 }
 
-TEST_F(LiveWindow, KeysArriveAsVirtualKeyCodesAndSystemKeysDoNot) {
+TEST_F(EventsLiveWindow, KeysArriveAsVirtualKeyCodesAndSystemKeysDoNot) {
     SendMessageA(w.Handle(), WM_KEYDOWN, 'A', 1);
     SendMessageA(w.Handle(), WM_KEYDOWN, 'A', 1 | (1 << 30));
     SendMessageA(w.Handle(), WM_KEYDOWN, 'A', 1 | (1 << 30));
@@ -63,7 +63,7 @@ TEST_F(LiveWindow, KeysArriveAsVirtualKeyCodesAndSystemKeysDoNot) {
     EXPECT_EQ(log.entries.size(), 4u);
 }
 
-TEST_F(LiveWindow, PaintWithAnEmptyUpdateRegionCallsNothing) {
+TEST_F(EventsLiveWindow, PaintWithAnEmptyUpdateRegionCallsNothing) {
     PAINTSTRUCT ps;
     BeginPaint(w.Handle(), &ps); // validate what showing the window marked
     EndPaint(w.Handle(), &ps);
@@ -78,7 +78,7 @@ TEST_F(LiveWindow, PaintWithAnEmptyUpdateRegionCallsNothing) {
     EXPECT_EQ(w.displays, 1);
 }
 
-TEST_F(LiveWindow, DeferredCreateDoesNotReenter) {
+TEST_F(EventsLiveWindow, DeferredCreateDoesNotReenter) {
     w.extra->inOnCreate = true;
     SendMessageA(w.Handle(), WM_USER + 1, 0, 0);
     EXPECT_EQ(log.Find("w.create"), -1);
@@ -88,7 +88,7 @@ TEST_F(LiveWindow, DeferredCreateDoesNotReenter) {
     EXPECT_FALSE(w.extra->inOnCreate);
 }
 
-TEST_F(LiveWindow, CursorFollowsFrameAndClient) {
+TEST_F(EventsLiveWindow, CursorFollowsFrameAndClient) {
     SendMessageA(w.Handle(), WM_NCMOUSEMOVE, 0, 0);
     EXPECT_TRUE(w.extra->cursorInFrame);
     SendMessageA(w.Handle(), WM_MOUSEMOVE, 0, 0);
@@ -96,7 +96,7 @@ TEST_F(LiveWindow, CursorFollowsFrameAndClient) {
     EXPECT_EQ(SendMessageA(w.Handle(), WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 0);
 }
 
-TEST(ContextStack, LeavingRestoresWhatWasCurrentBeforeEachEnter) {
+TEST(EventsContextStack, LeavingRestoresWhatWasCurrentBeforeEachEnter) {
     EventLog log;
     RecordingWindow a("a", &log), b("b", &log);
     ASSERT_TRUE(a.extra->Create());
@@ -117,7 +117,7 @@ TEST(ContextStack, LeavingRestoresWhatWasCurrentBeforeEachEnter) {
     EXPECT_EQ(ContextStackDepth(), depth);
 }
 
-TEST(ContextStack, PastSixteenLevelsLeavingMakesNoContextCurrent) {
+TEST(EventsContextStack, PastSixteenLevelsLeavingMakesNoContextCurrent) {
     EventLog log;
     RecordingWindow a("a", &log);
     ASSERT_TRUE(a.extra->Create());
@@ -134,7 +134,7 @@ TEST(ContextStack, PastSixteenLevelsLeavingMakesNoContextCurrent) {
     // Leaving at depth 0 restores nothing.
 }
 
-TEST(ContextStack, DestroyRunsOnDestroyEvenWithoutAPlatformWindow) {
+TEST(EventsContextStack, DestroyRunsOnDestroyEvenWithoutAPlatformWindow) {
     struct Counting : GLWindow {
         int destroys = 0;
         void OnDestroy() override { ++destroys; }

@@ -1,7 +1,7 @@
 // Bit-field bitmaps, 16 and 32 bits a pixel with their colours placed by masks, read through
 // the platform's bitmap loader: each order of the masks and each header that carries them
 // gives back the colours written.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include <array>
 
@@ -9,7 +9,7 @@ namespace {
 
 using Masks = std::array<std::uint32_t, 3>; // red, green, blue
 
-class BitFields : public ScratchTest {
+class ImageBitFields : public ScratchTest {
   protected:
     // Loads a w x h picture whose pixel (x, y), y counted from the bottom, has the channel
     // values `channels(x, y)` (each as wide as its mask), and checks it against the 8-bit
@@ -72,7 +72,7 @@ Masks Pattern(int x, int y) {
             static_cast<std::uint32_t>((x + y * 127) & 0xFF)};
 }
 
-TEST_F(BitFields, EveryOrderOfByteMasks) {
+TEST_F(ImageBitFields, EveryOrderOfByteMasks) {
     // Red, green and blue in three of the four bytes, one left over, in every order; among
     // them red 0xff000000, green 0x00ff0000, blue 0x0000ff00.
     for (int unused = 0; unused < 4; ++unused) {
@@ -90,7 +90,7 @@ TEST_F(BitFields, EveryOrderOfByteMasks) {
     }
 }
 
-TEST_F(BitFields, SixteenBitsWidenByRepeatingTheirTopBits) {
+TEST_F(ImageBitFields, SixteenBitsWidenByRepeatingTheirTopBits) {
     // Channel values and the 8-bit colours they stand for: five bits 10000 are 10000100.
     const std::vector<std::pair<Masks, Masks>> fiveFiveFive = {
         {{0x1F, 0x10, 0x01}, {0xFF, 0x84, 0x08}}, {{0x00, 0x1F, 0x10}, {0x00, 0xFF, 0x84}}};
@@ -104,7 +104,7 @@ TEST_F(BitFields, SixteenBitsWidenByRepeatingTheirTopBits) {
             [&](int x, int) { return pixels[static_cast<size_t>(x)].second; });
 }
 
-TEST_F(BitFields, EveryHeaderThatCarriesMasks) {
+TEST_F(ImageBitFields, EveryHeaderThatCarriesMasks) {
     const Masks bytes = {0xFF000000, 0x00FF0000, 0x0000FF00};
     const Masks fiveSixFive = {0xF800, 0x07E0, 0x001F};
     const auto widened = [](int x, int y) {

@@ -1,9 +1,9 @@
 // Our own BMP reader: uncompressed 24-bit and 8-bit files, and everything it refuses.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 
-class ReadBmp : public ScratchTest {
+class ImageBmp : public ScratchTest {
   protected:
     // A 5 x 2 picture as rows of 15 bytes plus 1 byte of padding, file row 0 first.
     Bytes FileRows() const {
@@ -29,7 +29,7 @@ class ReadBmp : public ScratchTest {
     Image image;
 };
 
-TEST_F(ReadBmp, BottomUp24BitRowsComeInFileOrder) {
+TEST_F(ImageBmp, BottomUp24BitRowsComeInFileOrder) {
     ASSERT_TRUE(Read(Bmp(5, 2, 24, {}, FileRows())));
     EXPECT_EQ(image.extra->format, PixelFormat::BGR);
     EXPECT_EQ(image.Width(), 5);
@@ -39,7 +39,7 @@ TEST_F(ReadBmp, BottomUp24BitRowsComeInFileOrder) {
     EXPECT_EQ(RowBytes(image, 1), Bytes(rows.begin() + 16, rows.begin() + 31));
 }
 
-TEST_F(ReadBmp, UnpaddedRowsAreReadWhole) {
+TEST_F(ImageBmp, UnpaddedRowsAreReadWhole) {
     // 4 pixels make 12 bytes: no padding between rows.
     Bytes data(24);
     for (size_t i = 0; i < data.size(); ++i)
@@ -55,7 +55,7 @@ TEST_F(ReadBmp, UnpaddedRowsAreReadWhole) {
     EXPECT_EQ(image.extra->pixels, nullptr);
 }
 
-TEST_F(ReadBmp, TopDownFileGivesTheSameImage) {
+TEST_F(ImageBmp, TopDownFileGivesTheSameImage) {
     ASSERT_TRUE(Read(Bmp(5, 2, 24, {}, FileRows())));
     const Image bottomUp(image);
     Bytes rows = FileRows();
@@ -65,21 +65,21 @@ TEST_F(ReadBmp, TopDownFileGivesTheSameImage) {
     EXPECT_EQ(RowBytes(image, 1), RowBytes(bottomUp, 1));
 }
 
-TEST_F(ReadBmp, ImageSizeZeroMeansPaddedRowsTimesHeight) {
+TEST_F(ImageBmp, ImageSizeZeroMeansPaddedRowsTimesHeight) {
     Bytes file = Bmp(5, 2, 24, {}, FileRows());
     Put32(file, kImageSize, 0);
     ASSERT_TRUE(Read(file));
     EXPECT_EQ(RowBytes(image, 1)[0], 100);
 }
 
-TEST_F(ReadBmp, GreyPaletteGivesLuminance) {
+TEST_F(ImageBmp, GreyPaletteGivesLuminance) {
     ASSERT_TRUE(Read(Indexed(GreyPalette(256), {0, 7, 200, 255, 9, 8, 7, 6})));
     EXPECT_EQ(image.extra->format, PixelFormat::LUMINANCE);
     EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 7, 200, 255}));
     EXPECT_EQ(RowBytes(image, 1), (Bytes{9, 8, 7, 6}));
 }
 
-TEST_F(ReadBmp, OneColouredEntryGivesBgrEvenIfUnused) {
+TEST_F(ImageBmp, OneColouredEntryGivesBgrEvenIfUnused) {
     Bytes palette = GreyPalette(256);
     palette[4 * 100 + 2] = 1; // entry 100's red, never used by a pixel
     palette[4 * 7 + 0] = 50;  // entry 7: blue 50, green 7, red 7
@@ -89,7 +89,7 @@ TEST_F(ReadBmp, OneColouredEntryGivesBgrEvenIfUnused) {
     EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 0, 50, 7, 7, 200, 200, 200, 255, 255, 255}));
 }
 
-TEST_F(ReadBmp, ColoursUsedSixteenFindsPixelsAtTheStatedOffset) {
+TEST_F(ImageBmp, ColoursUsedSixteenFindsPixelsAtTheStatedOffset) {
     Bytes palette = GreyPalette(16);
     palette[4 * 3 + 2] = 90;
     ASSERT_TRUE(Read(Indexed(palette, {3, 15, 0, 1, 2, 3, 4, 5})));
@@ -97,26 +97,26 @@ TEST_F(ReadBmp, ColoursUsedSixteenFindsPixelsAtTheStatedOffset) {
     EXPECT_EQ(RowBytes(image, 0), (Bytes{3, 3, 90, 15, 15, 15, 0, 0, 0, 1, 1, 1}));
 }
 
-TEST_F(ReadBmp, ColoursUsedZeroReadsAllEntries) {
+TEST_F(ImageBmp, ColoursUsedZeroReadsAllEntries) {
     Bytes file = Indexed(GreyPalette(256), {255, 1, 2, 3, 4, 5, 6, 7});
     Put32(file, kColoursUsed, 0);
     ASSERT_TRUE(Read(file));
     EXPECT_EQ(RowBytes(image, 0), (Bytes{255, 1, 2, 3}));
 }
 
-TEST_F(ReadBmp, ColoursUsedZeroNeedsAllEntriesPresent) {
+TEST_F(ImageBmp, ColoursUsedZeroNeedsAllEntriesPresent) {
     Bytes file = Indexed(GreyPalette(16), {0, 1, 2, 3, 4, 5, 6, 7});
     Put32(file, kColoursUsed, 0); // claims 256 entries; the file has 16 and 8 bytes of pixels
     EXPECT_FALSE(Read(file));
 }
 
-TEST_F(ReadBmp, IndicesPastTheColoursReadAreBlack) {
+TEST_F(ImageBmp, IndicesPastTheColoursReadAreBlack) {
     ASSERT_TRUE(Read(Indexed(GreyPalette(2), {1, 2, 200, 255, 0, 1, 0, 1})));
     EXPECT_EQ(image.extra->format, PixelFormat::LUMINANCE);
     EXPECT_EQ(RowBytes(image, 0), (Bytes{1, 0, 0, 0}));
 }
 
-TEST_F(ReadBmp, ColoursUsedAbove256KeepsTheFirst256) {
+TEST_F(ImageBmp, ColoursUsedAbove256KeepsTheFirst256) {
     Bytes palette = GreyPalette(256);
     palette.resize(4 * 300, 0x40); // entries past 256 would not be grey: they are ignored
     Bytes file = Indexed(palette, {255, 1, 2, 3, 4, 5, 6, 7});
@@ -125,7 +125,7 @@ TEST_F(ReadBmp, ColoursUsedAbove256KeepsTheFirst256) {
     EXPECT_EQ(RowBytes(image, 0), (Bytes{255, 1, 2, 3}));
 }
 
-TEST_F(ReadBmp, ImageSizeSmallerThanTheRowsIsRefused) {
+TEST_F(ImageBmp, ImageSizeSmallerThanTheRowsIsRefused) {
     Bytes file = Bmp(5, 2, 24, {}, FileRows());
     Put32(file, kImageSize, 20); // the two padded rows need 32
     Fill(image, 2, 2, PixelFormat::RGB);
@@ -133,14 +133,14 @@ TEST_F(ReadBmp, ImageSizeSmallerThanTheRowsIsRefused) {
     EXPECT_EQ(image.extra->pixels, nullptr);
 }
 
-TEST_F(ReadBmp, ImageSizeLargerThanTheRowsIsRead) {
+TEST_F(ImageBmp, ImageSizeLargerThanTheRowsIsRead) {
     Bytes rows = FileRows();
     rows.resize(rows.size() + 12, 0);
     ASSERT_TRUE(Read(Bmp(5, 2, 24, {}, rows)));
     EXPECT_EQ(image.Height(), 2);
 }
 
-TEST_F(ReadBmp, RefusedKindsLeaveTheImageEmpty) {
+TEST_F(ImageBmp, RefusedKindsLeaveTheImageEmpty) {
     const Bytes good = Bmp(5, 2, 24, {}, FileRows());
     struct Case {
         const char* what;
@@ -170,7 +170,7 @@ TEST_F(ReadBmp, RefusedKindsLeaveTheImageEmpty) {
     }
 }
 
-TEST_F(ReadBmp, TruncatedFilesAreRefused) {
+TEST_F(ImageBmp, TruncatedFilesAreRefused) {
     const Bytes good = Bmp(5, 2, 24, {}, FileRows());
     for (size_t length : {size_t(0), size_t(13), size_t(40), size_t(54), good.size() - 1}) {
         Fill(image, 2, 2, PixelFormat::RGB);
@@ -179,7 +179,7 @@ TEST_F(ReadBmp, TruncatedFilesAreRefused) {
     }
 }
 
-TEST_F(ReadBmp, HugeStatedSizesAreRefusedWithoutWrapping) {
+TEST_F(ImageBmp, HugeStatedSizesAreRefusedWithoutWrapping) {
     // 3 x width overflows; padded x height overflows; a huge image size in a tiny file.
     for (std::uint32_t width : {0x7FFFFFFFu, 0x30000000u}) {
         Bytes file = Bmp(5, 2, 24, {}, FileRows());
@@ -195,7 +195,7 @@ TEST_F(ReadBmp, HugeStatedSizesAreRefusedWithoutWrapping) {
     EXPECT_FALSE(Read(file));
 }
 
-TEST_F(ReadBmp, PalettePastWhatASeekReachesIsRefused) {
+TEST_F(ImageBmp, PalettePastWhatASeekReachesIsRefused) {
     // 14 + the header size passes 4 GiB; cut to a 32-bit long it would be position 6, and a
     // palette would be read from the file header.
     Bytes file = Indexed(GreyPalette(4), {0, 1, 2, 3, 3, 2, 1, 0});
@@ -203,7 +203,7 @@ TEST_F(ReadBmp, PalettePastWhatASeekReachesIsRefused) {
     EXPECT_FALSE(Read(file));
 }
 
-TEST_F(ReadBmp, MissingFileLeavesTheImageAlone) {
+TEST_F(ImageBmp, MissingFileLeavesTheImageAlone) {
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(image.extra->ReadBmp("absent.bmp"));
     EXPECT_EQ(image.Width(), 2);

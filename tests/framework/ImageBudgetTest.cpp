@@ -1,7 +1,7 @@
 // One pixel budget for every reader of the chain: a file that claims more than the budget, or
 // more than it holds, costs next to nothing, and the largest files each reader takes stay
 // within the budget, counted in a child process of their own.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "framework/ImageClaims.h"
 #include "platform/PictureBudget.h"
@@ -191,9 +191,9 @@ std::vector<Crafted> Files() {
     return files;
 }
 
-class PictureBudget : public ScratchTest {};
+class ImageBudget : public ScratchTest {};
 
-TEST_F(PictureBudget, EveryReaderStaysWithinIt) {
+TEST_F(ImageBudget, EveryReaderStaysWithinIt) {
     for (const Crafted& file : Files()) {
         SCOPED_TRACE(file.name);
         WriteFile(file.name, file.head);
@@ -217,7 +217,7 @@ TEST_F(PictureBudget, EveryReaderStaysWithinIt) {
 
 // The check made before a file goes to the system's loaders, which believe what a header
 // claims: 4096 x 4096 is the whole budget at 4 bytes a pixel, and a bitmap must hold its rows.
-TEST_F(PictureBudget, HeadersAreMeasuredBeforeTheLoadersSeeThem) {
+TEST_F(ImageBudget, HeadersAreMeasuredBeforeTheLoadersSeeThem) {
     BmpLayout core;
     core.header = 12;
     // Run-length bitmaps state no rows, only their data's length.

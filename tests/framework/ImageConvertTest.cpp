@@ -1,5 +1,5 @@
 // Conversion between the seven pixel formats.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ Bytes Converted(PixelFormat from, const Bytes& pixel, PixelFormat to) {
 
 using F = PixelFormat;
 
-TEST(ConvertTo, TheWholeTable) {
+TEST(ImageConvert, TheWholeTable) {
     // One source pixel per format, and what every other format makes of it. The colour
     // (red 10, green 20, blue 30) has the grey 18.
     const struct {
@@ -59,7 +59,7 @@ TEST(ConvertTo, TheWholeTable) {
     }
 }
 
-TEST(ConvertTo, GreyIsTruncatedAfterAddingAHalf) {
+TEST(ImageConvert, GreyIsTruncatedAfterAddingAHalf) {
     EXPECT_EQ(Converted(F::RGB, {255, 255, 255}, F::LUMINANCE), Bytes{255});
     EXPECT_EQ(Converted(F::RGB, {0, 0, 0}, F::LUMINANCE), Bytes{0});
     EXPECT_EQ(Converted(F::RGB, {1, 0, 0}, F::LUMINANCE), Bytes{0}); // 0.8
@@ -68,7 +68,7 @@ TEST(ConvertTo, GreyIsTruncatedAfterAddingAHalf) {
     EXPECT_EQ(Converted(F::RGB, {0, 0, 4}, F::ALPHA), Bytes{0});     // 0.9000000060
 }
 
-TEST(ConvertTo, SameFormatKeepsPaddingOtherFormatsDropIt) {
+TEST(ImageConvert, SameFormatKeepsPaddingOtherFormatsDropIt) {
     Image image;
     ASSERT_TRUE(image.extra->Allocate(3, 2, F::BGR, 3));
     ASSERT_TRUE(image.ConvertTo(F::BGR));
@@ -81,7 +81,7 @@ TEST(ConvertTo, SameFormatKeepsPaddingOtherFormatsDropIt) {
     EXPECT_EQ(RowBytes(image, 1), (Bytes{14, 13, 12, 17, 16, 15, 20, 19, 18}));
 }
 
-TEST(ConvertTo, UnknownFormatsChangeNothing) {
+TEST(ImageConvert, UnknownFormatsChangeNothing) {
     Image image = OnePixel(F::RGB, {1, 2, 3});
     image.extra->format = static_cast<F>(7);
     const std::uint8_t* store = image.extra->pixels;
@@ -96,7 +96,7 @@ TEST(ConvertTo, UnknownFormatsChangeNothing) {
     EXPECT_EQ(RowBytes(other, 0), (Bytes{1, 2, 3}));
 }
 
-TEST(ConvertTo, StorePastTheBudgetFailsAndChangesNothing) {
+TEST(ImageConvert, StorePastTheBudgetFailsAndChangesNothing) {
     // 32 MiB of grey fit the budget; as 96 MiB of colour they do not.
     Image image;
     ASSERT_TRUE(image.extra->Allocate(8192, 4096, F::LUMINANCE, 0));
@@ -110,7 +110,7 @@ TEST(ConvertTo, StorePastTheBudgetFailsAndChangesNothing) {
     EXPECT_EQ(image.Row(4095)[2 * 8191], 77);
 }
 
-TEST(ConvertTo, EmptyImageStaysEmpty) {
+TEST(ImageConvert, EmptyImageStaysEmpty) {
     Image image;
     EXPECT_TRUE(image.ConvertTo(F::BGRA));
     EXPECT_EQ(image.extra->pixels, nullptr);

@@ -1,9 +1,9 @@
 // The image record: allocation, rows, copying, flipping and emptying.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include <climits>
 
-TEST(ImageStore, FreshImageIsEmpty) {
+TEST(ImageCoreStore, FreshImageIsEmpty) {
     Image image;
     EXPECT_EQ(image.Width(), 0);
     EXPECT_EQ(image.Height(), 0);
@@ -11,7 +11,7 @@ TEST(ImageStore, FreshImageIsEmpty) {
     EXPECT_EQ(image.extra->owner, &image);
 }
 
-TEST(ImageStore, ZeroSizeIsEmptyButNegativeFails) {
+TEST(ImageCoreStore, ZeroSizeIsEmptyButNegativeFails) {
     Image image;
     Fill(image, 3, 3, PixelFormat::BGRA);
     EXPECT_TRUE(image.extra->Allocate(0, 5, PixelFormat::RGB, 0));
@@ -24,7 +24,7 @@ TEST(ImageStore, ZeroSizeIsEmptyButNegativeFails) {
     EXPECT_EQ(image.extra->width, 0);
 }
 
-TEST(ImageStore, PaddedRowsLayout) {
+TEST(ImageCoreStore, PaddedRowsLayout) {
     Image image;
     ASSERT_TRUE(image.extra->Allocate(10, 2, PixelFormat::BGR, 2));
     EXPECT_EQ(image.extra->rowBytes, 30);
@@ -36,7 +36,7 @@ TEST(ImageStore, PaddedRowsLayout) {
     EXPECT_EQ(image.Row(-1), nullptr);
 }
 
-TEST(ImageStore, ByteCountsThatOverflowAreRefused) {
+TEST(ImageCoreStore, ByteCountsThatOverflowAreRefused) {
     Image image;
     EXPECT_FALSE(image.extra->Allocate(INT_MAX / 3 + 1, 1, PixelFormat::RGB, 0));
     EXPECT_FALSE(image.extra->Allocate(65535, 65535, PixelFormat::BGRA, 0));
@@ -45,7 +45,7 @@ TEST(ImageStore, ByteCountsThatOverflowAreRefused) {
     EXPECT_EQ(image.extra->size, 0);
 }
 
-TEST(ImageStore, StoresPastThePictureBudgetAreRefused) {
+TEST(ImageCoreStore, StoresPastThePictureBudgetAreRefused) {
     // 4096 x 4096 at 4 bytes is the whole budget; a byte of padding a row passes it.
     Image image;
     EXPECT_TRUE(image.extra->Allocate(4096, 4096, PixelFormat::BGRA, 0));
@@ -56,13 +56,13 @@ TEST(ImageStore, StoresPastThePictureBudgetAreRefused) {
     EXPECT_EQ(image.extra->pixels, nullptr);
 }
 
-TEST(ImageStore, BytesPerPixelOfEveryFormat) {
+TEST(ImageCoreStore, BytesPerPixelOfEveryFormat) {
     const int expected[] = {3, 4, 3, 4, 1, 2, 1, 0};
     for (int f = 0; f < 8; ++f)
         EXPECT_EQ(Image::BytesPerPixel(static_cast<PixelFormat>(f)), expected[f]) << f;
 }
 
-TEST(ImageStore, ClearEmptiesEveryField) {
+TEST(ImageCoreStore, ClearEmptiesEveryField) {
     Image image;
     ASSERT_TRUE(image.extra->Allocate(4, 4, PixelFormat::LUMINANCE_ALPHA, 3));
     image.Clear();
@@ -73,7 +73,7 @@ TEST(ImageStore, ClearEmptiesEveryField) {
     EXPECT_EQ(e.owner, &image);
 }
 
-TEST(ImageCopy, CopyKeepsLayoutAndOwnsItsPixels) {
+TEST(ImageCoreCopy, CopyKeepsLayoutAndOwnsItsPixels) {
     Image image;
     ASSERT_TRUE(image.extra->Allocate(10, 2, PixelFormat::BGR, 2));
     for (int i = 0; i < 64; ++i)
@@ -86,7 +86,7 @@ TEST(ImageCopy, CopyKeepsLayoutAndOwnsItsPixels) {
     EXPECT_EQ(0, std::memcmp(copy.extra->pixels, image.extra->pixels, 64));
 }
 
-TEST(ImageCopy, AssigningToItselfChangesNothing) {
+TEST(ImageCoreCopy, AssigningToItselfChangesNothing) {
     Image image;
     Fill(image, 5, 3, PixelFormat::RGBA);
     const Bytes before(image.extra->pixels, image.extra->pixels + image.extra->size);
@@ -98,7 +98,7 @@ TEST(ImageCopy, AssigningToItselfChangesNothing) {
     EXPECT_EQ(Bytes(image.extra->pixels, image.extra->pixels + image.extra->size), before);
 }
 
-TEST(ImageCopy, AssigningAnEmptyImageEmpties) {
+TEST(ImageCoreCopy, AssigningAnEmptyImageEmpties) {
     Image image, empty;
     Fill(image, 2, 2, PixelFormat::RGB);
     image = empty;
@@ -106,7 +106,7 @@ TEST(ImageCopy, AssigningAnEmptyImageEmpties) {
     EXPECT_EQ(image.Width(), 0);
 }
 
-TEST(ImageFlip, OneRowStaysAndThreeRowsSwapOuterRows) {
+TEST(ImageCoreFlip, OneRowStaysAndThreeRowsSwapOuterRows) {
     Image one;
     Fill(one, 4, 1, PixelFormat::RGB);
     const Bytes row = RowBytes(one, 0);
@@ -124,9 +124,9 @@ TEST(ImageFlip, OneRowStaysAndThreeRowsSwapOuterRows) {
     EXPECT_EQ(Bytes(three.Row(2), three.Row(2) + 4), (Bytes{0, 1, 2, 3}));
 }
 
-class ImageLoad : public ScratchTest {};
+class ImageCoreLoad : public ScratchTest {};
 
-TEST_F(ImageLoad, MissingFileEmptiesAFullImage) {
+TEST_F(ImageCoreLoad, MissingFileEmptiesAFullImage) {
     Image image;
     Fill(image, 8, 8, PixelFormat::BGR);
     EXPECT_FALSE(image.Load("no such picture.bmp"));
@@ -134,7 +134,7 @@ TEST_F(ImageLoad, MissingFileEmptiesAFullImage) {
     EXPECT_EQ(image.Width(), 0);
 }
 
-TEST_F(ImageLoad, UnrecognisedBytesEmptyTheImage) {
+TEST_F(ImageCoreLoad, UnrecognisedBytesEmptyTheImage) {
     WriteFile("noise.dat", Bytes(300, 0x5A));
     Image image;
     Fill(image, 8, 8, PixelFormat::BGR);
@@ -142,7 +142,7 @@ TEST_F(ImageLoad, UnrecognisedBytesEmptyTheImage) {
     EXPECT_EQ(image.extra->pixels, nullptr);
 }
 
-TEST_F(ImageLoad, EachKindReachesItsReader) {
+TEST_F(ImageCoreLoad, EachKindReachesItsReader) {
     WriteFile("plain.bmp", Bmp(1, 1, 24, {}, {1, 2, 3, 0}));
     WriteFile("pic.tga", Tga(2, 1, 1, 24, 0, {4, 5, 6}, true));
     Image image;

@@ -21,7 +21,7 @@ BITMAPINFO Describe24(int w, int h) {
     return info;
 }
 
-TEST(GdiObjects, DeleteObjectKeepsStockObjectsAndTakesMemoryContexts) {
+TEST(ImageGdiObjects, DeleteObjectKeepsStockObjectsAndTakesMemoryContexts) {
     EXPECT_FALSE(DeleteObject(nullptr));
     HGDIOBJ white = GetStockObject(WHITE_BRUSH);
     EXPECT_TRUE(DeleteObject(white)); // succeeds, and the stock brush stays
@@ -48,7 +48,7 @@ TEST(GdiObjects, DeleteObjectKeepsStockObjectsAndTakesMemoryContexts) {
     EXPECT_FALSE(DeleteDC(dc));
 }
 
-TEST(GdiObjects, DeleteObjectRefusesABitmapStillSelected) {
+TEST(ImageGdiObjects, DeleteObjectRefusesABitmapStillSelected) {
     if (UnderWine())
         GTEST_SKIP() << "Wine deletes a selected object once it is deselected and reports success "
                         "at once; Windows refuses the call";
@@ -64,7 +64,7 @@ TEST(GdiObjects, DeleteObjectRefusesABitmapStillSelected) {
     EXPECT_TRUE(DeleteDC(dc));
 }
 
-TEST(GdiObjects, ABitmapLivesInOneDeviceContextAtATime) {
+TEST(ImageGdiObjects, ABitmapLivesInOneDeviceContextAtATime) {
     HDC first = CreateCompatibleDC(nullptr), second = CreateCompatibleDC(nullptr);
     BITMAPINFO info = Describe24(1, 1);
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
@@ -76,7 +76,7 @@ TEST(GdiObjects, ABitmapLivesInOneDeviceContextAtATime) {
     EXPECT_TRUE(DeleteDC(second));
 }
 
-TEST(GdiObjects, GetObjectDescribesABitmap) {
+TEST(ImageGdiObjects, GetObjectDescribesABitmap) {
     BITMAPINFO info = Describe24(5, 3);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -91,7 +91,7 @@ TEST(GdiObjects, GetObjectDescribesABitmap) {
     EXPECT_EQ(GetObjectA(bitmap, sizeof b, &b), 0);
 }
 
-TEST(GdiDib, FillAndReadBackBottomUp) {
+TEST(ImageGdiDib, FillAndReadBackBottomUp) {
     HDC dc = CreateCompatibleDC(nullptr);
     BITMAPINFO info = Describe24(3, 2);
     void* bits = nullptr;
@@ -116,7 +116,7 @@ TEST(GdiDib, FillAndReadBackBottomUp) {
     DeleteDC(dc);
 }
 
-TEST(GdiDib, UnsupportedDescriptionsAreRefused) {
+TEST(ImageGdiDib, UnsupportedDescriptionsAreRefused) {
     BITMAPINFO info = Describe24(2, 2);
     info.bmiHeader.biBitCount = 7; // no such depth
     void* bits = reinterpret_cast<void*>(1);
@@ -127,7 +127,7 @@ TEST(GdiDib, UnsupportedDescriptionsAreRefused) {
     EXPECT_EQ(CreateDIBSection(nullptr, nullptr, DIB_RGB_COLORS, &bits, nullptr, 0), nullptr);
 }
 
-TEST(GdiUnits, NinetySixPixelsPerInch) {
+TEST(ImageGdiUnits, NinetySixPixelsPerInch) {
     HDC dc = CreateCompatibleDC(nullptr);
     EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 96);
     EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 96);
@@ -136,7 +136,7 @@ TEST(GdiUnits, NinetySixPixelsPerInch) {
     DeleteDC(dc);
 }
 
-TEST(GdiUnits, MulDivRoundsHalfAwayFromZero) {
+TEST(ImageGdiUnits, MulDivRoundsHalfAwayFromZero) {
     EXPECT_EQ(MulDiv(5, 1, 2), 3);
     EXPECT_EQ(MulDiv(-5, 1, 2), -3);
     EXPECT_EQ(MulDiv(5, -1, 2), -3);
@@ -146,7 +146,7 @@ TEST(GdiUnits, MulDivRoundsHalfAwayFromZero) {
     EXPECT_EQ(MulDiv(INT_MAX, 2, 1), -1);
 }
 
-TEST(PictureText, WideConversion) {
+TEST(ImageGdiText, WideConversion) {
     EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "ab", -1, nullptr, 0), 3);
     WCHAR wide[8] = {};
     // The ANSI code page is the system's: UTF-8 here, a single-byte one on most Windows.
@@ -158,7 +158,7 @@ TEST(PictureText, WideConversion) {
     EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "\xFF", -1, wide, 8), 0);
 }
 
-TEST(PictureText, CurrentDirectoryAsksForRoom) {
+TEST(ImageGdiText, CurrentDirectoryAsksForRoom) {
     char small[2];
     const DWORD needed = GetCurrentDirectoryA(sizeof small, small);
     ASSERT_GT(needed, 2u);

@@ -1,6 +1,6 @@
 // GIF pictures through the platform's picture loader: files written here with a small LZW
 // encoder, placement on the logical screen, interlacing, transparency, and damaged files.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "tests/support/Wine.h"
 
@@ -153,7 +153,7 @@ Bytes Bgr(const Bytes& table, int i) {
 }
 const Bytes kBlack = {0, 0, 0};
 
-class ReadGif : public ScratchTest {
+class ImageGif : public ScratchTest {
   protected:
     bool Read(const Gif& gif) {
         WriteFile("pic.gif", gif.File());
@@ -168,7 +168,7 @@ class ReadGif : public ScratchTest {
     Image image;
 };
 
-TEST_F(ReadGif, SmallImageHasItsSizeAndColours) {
+TEST_F(ImageGif, SmallImageHasItsSizeAndColours) {
     const Bytes indexes = {0, 1, 2, 3, 3, 1};
     ASSERT_TRUE(Read(Gif(3, 2, indexes)));
     ASSERT_EQ(image.Width(), 3);
@@ -176,7 +176,7 @@ TEST_F(ReadGif, SmallImageHasItsSizeAndColours) {
     ExpectPixels(indexes);
 }
 
-TEST_F(ReadGif, LongImagesRunTheTableFullAtTwelveBits) {
+TEST_F(ImageGif, LongImagesRunTheTableFullAtTwelveBits) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's GIF decoder misreads 8-bit images whose code table fills without a "
                         "clear code";
@@ -203,7 +203,7 @@ TEST_F(ReadGif, LongImagesRunTheTableFullAtTwelveBits) {
     }
 }
 
-TEST_F(ReadGif, InterlacedRowsLandInOrder) {
+TEST_F(ImageGif, InterlacedRowsLandInOrder) {
     for (int height : {1, 3, 8, 11}) {
         SCOPED_TRACE(height);
         Bytes rows, stream;
@@ -219,7 +219,7 @@ TEST_F(ReadGif, InterlacedRowsLandInOrder) {
     }
 }
 
-TEST_F(ReadGif, LocalColoursReplaceTheGlobalOnes) {
+TEST_F(ImageGif, LocalColoursReplaceTheGlobalOnes) {
     Gif gif(2, 1, {0, 1});
     gif.local = {1, 2, 3, 4, 5, 6};
     ASSERT_TRUE(Read(gif));
@@ -229,7 +229,7 @@ TEST_F(ReadGif, LocalColoursReplaceTheGlobalOnes) {
     ExpectPixels({0, 1}, gif.local);
 }
 
-TEST_F(ReadGif, TransparentPixelsShowWhatWasThere) {
+TEST_F(ImageGif, TransparentPixelsShowWhatWasThere) {
     // A bitmap picture goes over the fresh section, which is black; colour 3 is white.
     Gif gif(2, 1, {3, 1});
     gif.extensions = ControlExtension(3, true);
@@ -243,7 +243,7 @@ TEST_F(ReadGif, TransparentPixelsShowWhatWasThere) {
     EXPECT_EQ(At(image, 0, 0), Bgr(kColours, 3));
 }
 
-TEST_F(ReadGif, ImageSitsAtItsPlaceOnTheScreen) {
+TEST_F(ImageGif, ImageSitsAtItsPlaceOnTheScreen) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's picture loader sizes a GIF by its image, not by its logical screen";
     Gif gif(2, 1, {1, 2});
@@ -261,7 +261,7 @@ TEST_F(ReadGif, ImageSitsAtItsPlaceOnTheScreen) {
         }
 }
 
-TEST_F(ReadGif, ImageBeyondTheScreenIsCut) {
+TEST_F(ImageGif, ImageBeyondTheScreenIsCut) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's picture loader sizes a GIF by its image, not by its logical screen";
     Gif gif(3, 3, {1, 2, 2, 3, 2, 2, 1, 2, 2});
@@ -277,7 +277,7 @@ TEST_F(ReadGif, ImageBeyondTheScreenIsCut) {
     EXPECT_EQ(At(image, 1, 1), Bgr(kColours, 3));
 }
 
-TEST_F(ReadGif, FileEndingEarlyLeavesTheRestTransparent) {
+TEST_F(ImageGif, FileEndingEarlyLeavesTheRestTransparent) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's picture loader refuses a GIF whose data ends early";
     Gif gif(3, 2, {1, 2, 3, 3, 1, 2});
@@ -294,14 +294,14 @@ TEST_F(ReadGif, FileEndingEarlyLeavesTheRestTransparent) {
     EXPECT_FALSE(image.extra->ReadOlePicture("cut.gif"));
 }
 
-TEST_F(ReadGif, DataBeyondTheLastPixelIsIgnored) {
+TEST_F(ImageGif, DataBeyondTheLastPixelIsIgnored) {
     Gif gif(2, 2, Bytes(40, 1));
     gif.data = Compress(Bytes(400, 2), 2).data;
     ASSERT_TRUE(Read(gif));
     ExpectPixels(Bytes(4, 2));
 }
 
-TEST_F(ReadGif, CodesTheTableDoesNotHoldAreRefused) {
+TEST_F(ImageGif, CodesTheTableDoesNotHoldAreRefused) {
     // After a clear, 6 is the next code: 7 is beyond it, and a first code must be a colour.
     for (const Bytes& data : {Codes({4, 0, 7, 5}, 3), Codes({4, 6, 5}, 3)}) {
         Gif gif(2, 2, {});
@@ -315,7 +315,7 @@ TEST_F(ReadGif, CodesTheTableDoesNotHoldAreRefused) {
     ExpectPixels({1, 1, 1});
 }
 
-TEST_F(ReadGif, CodeSizesOutsideTwoToEightAreRefused) {
+TEST_F(ImageGif, CodeSizesOutsideTwoToEightAreRefused) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's picture loader accepts LZW code sizes 0 and 1";
     for (int minBits : {0, 1, 9, 12}) {
@@ -325,7 +325,7 @@ TEST_F(ReadGif, CodeSizesOutsideTwoToEightAreRefused) {
     }
 }
 
-TEST_F(ReadGif, EmptyOrHugeSizesAreRefused) {
+TEST_F(ImageGif, EmptyOrHugeSizesAreRefused) {
     if (UnderWine())
         GTEST_SKIP()
             << "Wine's picture loader ignores the logical screen's size and accepts an empty image";
@@ -342,7 +342,7 @@ TEST_F(ReadGif, EmptyOrHugeSizesAreRefused) {
     }
 }
 
-TEST_F(ReadGif, FilesWithoutColoursOrImageAreRefused) {
+TEST_F(ImageGif, FilesWithoutColoursOrImageAreRefused) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's picture loader accepts a GIF without colour tables";
     Gif gif(1, 1, {1});
@@ -352,7 +352,7 @@ TEST_F(ReadGif, FilesWithoutColoursOrImageAreRefused) {
     EXPECT_FALSE(image.extra->ReadOlePicture("empty.gif"));
 }
 
-TEST_F(ReadGif, FileThatBrokeTheLibraryDecoderIsHarmless) {
+TEST_F(ImageGif, FileThatBrokeTheLibraryDecoderIsHarmless) {
     // A 6 x 4 image whose LZW data made a library decoder free memory it did not own.
     const std::string hex =
         "47494638396106000400f40000000000280019003c19283c3250003200783278004b503c4b783c6428784b50"

@@ -1,15 +1,15 @@
 // Icons through the platform's picture loader: bitmaps of every depth, drawn on white where
 // their mask hides them.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 
-class ReadIcon : public ScratchTest {
+class ImageIcon : public ScratchTest {
   protected:
     Image image;
 };
 
-TEST_F(ReadIcon, EveryDepthDrawsOnWhiteWhereTheMaskHides) {
+TEST_F(ImageIcon, EveryDepthDrawsOnWhiteWhereTheMaskHides) {
     // 2 x 2: top row red and green, bottom row blue and a pixel the mask hides, black in the
     // colour rows as icons keep it. With one bit there are only red and black. Rows and masks
     // are bottom row first, each padded to 4 bytes.

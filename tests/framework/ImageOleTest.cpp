@@ -1,7 +1,7 @@
 // The reader through the platform's picture loader: PNG, JPEG, icons and cursors told apart by
 // their contents, other kinds refused, sizes in HIMETRIC, and how a file name becomes a full
 // path.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "framework/ImagePath.h"
 #include "platform/Win32.h"
@@ -41,12 +41,12 @@ HRESULT Open(const char* name, IPicture** picture) {
                               reinterpret_cast<void**>(picture));
 }
 
-class ReadOlePicture : public ScratchTest {
+class ImageOle : public ScratchTest {
   protected:
     Image image;
 };
 
-TEST_F(ReadOlePicture, PngComesUprightAsPaddedBgr) {
+TEST_F(ImageOle, PngComesUprightAsPaddedBgr) {
     Save("pic.png", 3, 2, Sample());
     ASSERT_TRUE(image.extra->ReadOlePicture("pic.png"));
     EXPECT_EQ(image.extra->format, PixelFormat::BGR);
@@ -57,14 +57,14 @@ TEST_F(ReadOlePicture, PngComesUprightAsPaddedBgr) {
     EXPECT_EQ(RowBytes(image, 1), (Bytes{0, 0, 255, 0, 255, 0, 255, 0, 0}));
 }
 
-TEST_F(ReadOlePicture, LoadReachesItForPng) {
+TEST_F(ImageOle, LoadReachesItForPng) {
     Save("pic.png", 3, 2, Sample());
     ASSERT_TRUE(image.Load("pic.png"));
     EXPECT_EQ(image.extra->stride, 12);
     EXPECT_EQ(RowBytes(image, 1)[2], 255);
 }
 
-TEST_F(ReadOlePicture, JpegColoursSurviveCompression) {
+TEST_F(ImageOle, JpegColoursSurviveCompression) {
     // Left half orange, right half dark blue, 16 x 8.
     Bytes rgba;
     for (int y = 0; y < 8; ++y)
@@ -83,7 +83,7 @@ TEST_F(ReadOlePicture, JpegColoursSurviveCompression) {
     }
 }
 
-TEST_F(ReadOlePicture, GreyAndProgressiveJpegs) {
+TEST_F(ImageOle, GreyAndProgressiveJpegs) {
     // Two flat 8 x 8 blocks, dark then light.
     Bytes rgba;
     for (int y = 0; y < 8; ++y)
@@ -105,21 +105,21 @@ TEST_F(ReadOlePicture, GreyAndProgressiveJpegs) {
     }
 }
 
-TEST_F(ReadOlePicture, TransparencyShowsWhatWasThere) {
+TEST_F(ImageOle, TransparencyShowsWhatWasThere) {
     // A bitmap picture goes over the fresh section, which is black.
     Save("clear.png", 2, 1, {255, 0, 0, 255, 0, 255, 0, 0});
     ASSERT_TRUE(image.extra->ReadOlePicture("clear.png"));
     EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 255, 0, 0, 0}));
 }
 
-TEST_F(ReadOlePicture, IconOnWhite) {
+TEST_F(ImageOle, IconOnWhite) {
     WriteFile("pic.ico", Icon(1));
     ASSERT_TRUE(image.extra->ReadOlePicture("pic.ico"));
     ASSERT_EQ(image.Width(), 2);
     EXPECT_EQ(RowBytes(image, 0), (Bytes{0, 0, 255, 255, 255, 255}));
 }
 
-TEST_F(ReadOlePicture, IconsAndCursorsAreIconsWhateverTheirName) {
+TEST_F(ImageOle, IconsAndCursorsAreIconsWhateverTheirName) {
     for (int kind : {1, 2}) {
         WriteFile("pic.png", Icon(kind));
         IPicture* picture = nullptr;
@@ -131,13 +131,13 @@ TEST_F(ReadOlePicture, IconsAndCursorsAreIconsWhateverTheirName) {
     }
 }
 
-TEST_F(ReadOlePicture, ContentsDecideTheFormatNotTheName) {
+TEST_F(ImageOle, ContentsDecideTheFormatNotTheName) {
     Save("pic.gif", 3, 2, Sample());
     ASSERT_TRUE(image.extra->ReadOlePicture("pic.gif"));
     EXPECT_EQ(image.Width(), 3);
 }
 
-TEST_F(ReadOlePicture, OtherKindsOfFileAreRefused) {
+TEST_F(ImageOle, OtherKindsOfFileAreRefused) {
     const std::string svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="4" height="2">)"
                             R"(<rect x="0" y="0" width="2" height="2" fill="#0000ff"/></svg>)";
     // A PCX header for a 2 x 2 picture, and the start of a GIMP image.
@@ -157,7 +157,7 @@ TEST_F(ReadOlePicture, OtherKindsOfFileAreRefused) {
     }
 }
 
-TEST_F(ReadOlePicture, SizeIsHimetricAtNinetySixPerInch) {
+TEST_F(ImageOle, SizeIsHimetricAtNinetySixPerInch) {
     Save("wide.png", 96, 48, Bytes(96 * 48 * 4, 255));
     IPicture* picture = nullptr;
     ASSERT_EQ(Open("wide.png", &picture), S_OK);
@@ -173,7 +173,7 @@ TEST_F(ReadOlePicture, SizeIsHimetricAtNinetySixPerInch) {
     EXPECT_EQ(picture->Release(), 0u);
 }
 
-TEST_F(ReadOlePicture, FailuresBeforeDrawingLeaveTheImageAlone) {
+TEST_F(ImageOle, FailuresBeforeDrawingLeaveTheImageAlone) {
     WriteFile("noise.png", Bytes(100, 7));
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(image.extra->ReadOlePicture("absent.png"));
@@ -182,19 +182,19 @@ TEST_F(ReadOlePicture, FailuresBeforeDrawingLeaveTheImageAlone) {
     EXPECT_EQ(image.Width(), 2);
 }
 
-TEST_F(ReadOlePicture, NamesThatAreNotUtf8StillOpen) {
+TEST_F(ImageOle, NamesThatAreNotUtf8StillOpen) {
     Save("pic\xFF.png", 3, 2, Sample());
     ASSERT_TRUE(image.extra->ReadOlePicture("pic\xFF.png"));
     EXPECT_EQ(image.Width(), 3);
 }
 
-class PicturePath : public ScratchTest {
+class ImageOlePath : public ScratchTest {
   protected:
     std::string Cwd() const { return std::filesystem::current_path().string(); }
     Image image;
 };
 
-TEST_F(PicturePath, BareAndForwardSlashNamesGoUnderTheWorkingDirectory) {
+TEST_F(ImageOlePath, BareAndForwardSlashNamesGoUnderTheWorkingDirectory) {
     std::string path;
     ASSERT_TRUE(FullPicturePath("pic.png", path));
     EXPECT_EQ(path, Cwd() + "\\pic.png");
@@ -202,7 +202,7 @@ TEST_F(PicturePath, BareAndForwardSlashNamesGoUnderTheWorkingDirectory) {
     EXPECT_EQ(path, Cwd() + "\\sub/pic.png");
 }
 
-TEST_F(PicturePath, DriveLettersRootsAndBackslashesPassUnchanged) {
+TEST_F(ImageOlePath, DriveLettersRootsAndBackslashesPassUnchanged) {
     std::string path;
     ASSERT_TRUE(FullPicturePath("C:pic.png", path));
     EXPECT_EQ(path, "C:pic.png");
@@ -214,7 +214,7 @@ TEST_F(PicturePath, DriveLettersRootsAndBackslashesPassUnchanged) {
     EXPECT_EQ(path, "/abs/pic.png");
 }
 
-TEST_F(PicturePath, TooLongOrMissingNamesFail) {
+TEST_F(ImageOlePath, TooLongOrMissingNamesFail) {
     std::string path;
     EXPECT_FALSE(FullPicturePath(nullptr, path));
     const size_t room = 260 - Cwd().size() - 2;
@@ -222,7 +222,7 @@ TEST_F(PicturePath, TooLongOrMissingNamesFail) {
     EXPECT_FALSE(FullPicturePath(std::string(room + 1, 'a').c_str(), path));
 }
 
-TEST_F(PicturePath, TheReaderFollowsTheRules) {
+TEST_F(ImageOlePath, TheReaderFollowsTheRules) {
     std::filesystem::create_directory("sub");
     Save("sub/pic.png", 3, 2, Sample());
     EXPECT_TRUE(image.extra->ReadOlePicture("sub/pic.png"));
@@ -233,7 +233,7 @@ TEST_F(PicturePath, TheReaderFollowsTheRules) {
 
 // A picture named by its full path from the root loads from any working directory, through the
 // whole chain as the game calls it.
-TEST_F(PicturePath, AbsolutePngLoadsFromElsewhere) {
+TEST_F(ImageOlePath, AbsolutePngLoadsFromElsewhere) {
     if (UnderWine())
         GTEST_SKIP() << "paths from the root are a Linux matter";
     std::filesystem::create_directory("sub");
@@ -251,7 +251,7 @@ TEST_F(PicturePath, AbsolutePngLoadsFromElsewhere) {
 
 } // namespace
 
-TEST_F(ReadOlePicture, BitmapsAreDrawnToo) {
+TEST_F(ImageOle, BitmapsAreDrawnToo) {
     // 2 x 1, 24-bit, bottom-up: blue then red, each row padded to 4 bytes.
     WriteFile("pic.bmp", Bmp(2, 1, 24, {}, {255, 0, 0, 0, 0, 255, 0, 0}));
     ASSERT_TRUE(image.extra->ReadOlePicture("pic.bmp"));

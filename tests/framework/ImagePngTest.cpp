@@ -1,7 +1,7 @@
 // PNG pictures through the platform's picture loader: grey of every depth, interlacing,
 // transparent colours, chunks that do not touch the pixels, and a damaged file that once made
 // the loader spin for ever.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "tests/support/Deadline.h"
 
@@ -15,7 +15,7 @@ using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStderr;
 using testing::internal::GetCapturedStdout;
 
-class ReadPng : public ScratchTest {
+class ImagePng : public ScratchTest {
   protected:
     // The picture's pixels as RGB, top row first, drawn over the black of a new bitmap.
     Bytes Loaded(const Bytes& file) {
@@ -35,7 +35,7 @@ class ReadPng : public ScratchTest {
     Image image;
 };
 
-TEST_F(ReadPng, GreyOfEveryDepthIsScaledToEightBits) {
+TEST_F(ImagePng, GreyOfEveryDepthIsScaledToEightBits) {
     struct Case {
         int depth;
         Bytes row; // four pixels
@@ -58,7 +58,7 @@ TEST_F(ReadPng, GreyOfEveryDepthIsScaledToEightBits) {
     }
 }
 
-TEST_F(ReadPng, InterlacedPaletteWithATransparentEntry) {
+TEST_F(ImagePng, InterlacedPaletteWithATransparentEntry) {
     // 9 x 6 indexes into three colours, the second of them transparent.
     const Bytes palette = {200, 30, 10, 0, 0, 255, 20, 180, 90};
     Bytes indexes, expected;
@@ -74,7 +74,7 @@ TEST_F(ReadPng, InterlacedPaletteWithATransparentEntry) {
     EXPECT_EQ(Loaded(file), expected);
 }
 
-TEST_F(ReadPng, ColourKeysAreTransparent) {
+TEST_F(ImagePng, ColourKeysAreTransparent) {
     // RGB 8 bits: the second pixel has the key colour.
     const Bytes rgb8 = {1, 2, 3, 9, 8, 7};
     EXPECT_EQ(Loaded(PngFile(2, 1, 8, 2, false, PngScanlines(2, 1, 3, rgb8),
@@ -87,7 +87,7 @@ TEST_F(ReadPng, ColourKeysAreTransparent) {
               (Bytes{0, 0, 0, 0x11, 0x22, 0x33}));
 }
 
-TEST_F(ReadPng, ChunksBesideThePixelsChangeNothing) {
+TEST_F(ImagePng, ChunksBesideThePixelsChangeNothing) {
     const Bytes rgb = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};
     const Bytes raw = PngScanlines(2, 2, 3, rgb);
     const Bytes plain = Loaded(PngFile(2, 2, 8, 2, false, raw));
@@ -109,7 +109,7 @@ TEST_F(ReadPng, ChunksBesideThePixelsChangeNothing) {
     EXPECT_EQ(GetCapturedStderr(), "");
 }
 
-TEST_F(ReadPng, DamagedFileThatOnceLoopedForeverIsRefusedAtOnce) {
+TEST_F(ImagePng, DamagedFileThatOnceLoopedForeverIsRefusedAtOnce) {
     WriteFile("damaged.png", DataFile("png-endless-chunk-reads.png"));
     bool loaded = true;
     CaptureStdout();

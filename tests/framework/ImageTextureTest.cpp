@@ -1,5 +1,5 @@
 // Mipmapped textures from images, in a real OpenGL context.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "framework/ImageTexture.h"
 #include "platform/Win32.h"
@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(BgraSupport, FromExtensionOrVersion) {
+TEST(ImageTextureBgra, FromExtensionOrVersion) {
     EXPECT_FALSE(BgraFromStrings("GL_ARB_multitexture", "1.1.0"));
     EXPECT_TRUE(BgraFromStrings("GL_ARB_multitexture GL_EXT_bgra", "1.1.0"));
     EXPECT_TRUE(BgraFromStrings(nullptr, "1.2"));
@@ -17,7 +17,7 @@ TEST(BgraSupport, FromExtensionOrVersion) {
     EXPECT_FALSE(BgraFromStrings(nullptr, nullptr));
 }
 
-class BuildTexture : public ::testing::Test {
+class ImageTexture : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(context.Ok());
@@ -68,7 +68,7 @@ class BuildTexture : public ::testing::Test {
     GLuint texture = 0;
 };
 
-TEST_F(BuildTexture, FillsEveryMipmapLevel) {
+TEST_F(ImageTexture, FillsEveryMipmapLevel) {
     const Image image = Pattern(0);
     ASSERT_EQ(image.BuildTexture(), 0);
     const int sizes[][2] = {{8, 4}, {4, 2}, {2, 1}, {1, 1}};
@@ -80,7 +80,7 @@ TEST_F(BuildTexture, FillsEveryMipmapLevel) {
     EXPECT_EQ(image.extra->format, PixelFormat::BGR); // the image itself is not changed
 }
 
-TEST_F(BuildTexture, PaddedRowsAndMissingBgraGiveTheSameTexels) {
+TEST_F(ImageTexture, PaddedRowsAndMissingBgraGiveTheSameTexels) {
     const Image padded = Pattern(4);
     ASSERT_EQ(padded.BuildTexture(), 0);
     EXPECT_EQ(Texels(GL_RGB, 8 * 4 * 3), PatternAsRgb(padded));
@@ -94,7 +94,7 @@ TEST_F(BuildTexture, PaddedRowsAndMissingBgraGiveTheSameTexels) {
     EXPECT_EQ(Texels(GL_RGB, 8 * 4 * 3), PatternAsRgb(plain));
 }
 
-TEST_F(BuildTexture, GreyAndAlphaFormats) {
+TEST_F(ImageTexture, GreyAndAlphaFormats) {
     Image image;
     ASSERT_TRUE(image.extra->Allocate(2, 2, PixelFormat::LUMINANCE_ALPHA, 0));
     const Bytes la = {10, 20, 30, 40, 50, 60, 70, 80};
@@ -110,7 +110,7 @@ TEST_F(BuildTexture, GreyAndAlphaFormats) {
     EXPECT_EQ(Texels(GL_ALPHA, 2), (Bytes{9, 200}));
 }
 
-TEST_F(BuildTexture, UnpackStateIsPutBack) {
+TEST_F(ImageTexture, UnpackStateIsPutBack) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 7);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 2);
@@ -133,7 +133,7 @@ TEST_F(BuildTexture, UnpackStateIsPutBack) {
     glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
 }
 
-TEST_F(BuildTexture, EmptyOrUnknownImagesGiveInvalidValue) {
+TEST_F(ImageTexture, EmptyOrUnknownImagesGiveInvalidValue) {
     Image empty;
     EXPECT_EQ(empty.BuildTexture(), GLU_INVALID_VALUE);
     EXPECT_EQ(GLU_INVALID_VALUE, 100901);

@@ -1,5 +1,5 @@
 // The TGA reader: names and footers, row order, run-length packets and refusals.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ Bytes Cat(std::initializer_list<Bytes> parts) {
     return all;
 }
 
-class ReadTga : public ScratchTest {
+class ImageTga : public ScratchTest {
   protected:
     // 2 x 2, 24-bit, uncompressed: file rows (P Q) then (R P).
     Bytes TwoByTwo(int descriptor = 0, bool footer = false) {
@@ -27,7 +27,7 @@ class ReadTga : public ScratchTest {
     Image image;
 };
 
-TEST_F(ReadTga, TgaNameWithoutFooter) {
+TEST_F(ImageTga, TgaNameWithoutFooter) {
     ASSERT_TRUE(Read("pic.tga", TwoByTwo()));
     EXPECT_EQ(image.extra->format, PixelFormat::BGR);
     EXPECT_EQ(image.extra->stride, 6);
@@ -36,7 +36,7 @@ TEST_F(ReadTga, TgaNameWithoutFooter) {
     EXPECT_TRUE(Read("PIC.TGA", TwoByTwo()));
 }
 
-TEST_F(ReadTga, OtherNamesNeedTheFooter) {
+TEST_F(ImageTga, OtherNamesNeedTheFooter) {
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(Read("pic.bin", TwoByTwo()));
     EXPECT_EQ(image.extra->pixels, nullptr);
@@ -47,42 +47,42 @@ TEST_F(ReadTga, OtherNamesNeedTheFooter) {
     EXPECT_TRUE(Read("pic.Tga", TwoByTwo(0, true)));
 }
 
-TEST_F(ReadTga, TopRowFirstIsTurnedAround) {
+TEST_F(ImageTga, TopRowFirstIsTurnedAround) {
     ASSERT_TRUE(Read("pic.tga", TwoByTwo(0x20)));
     EXPECT_EQ(RowBytes(image, 0), Cat({kR, kP}));
     EXPECT_EQ(RowBytes(image, 1), Cat({kP, kQ}));
 }
 
-TEST_F(ReadTga, ImageIdIsSkipped) {
+TEST_F(ImageTga, ImageIdIsSkipped) {
     Bytes file = Tga(2, 1, 1, 24, 0, Cat({{9, 9, 9}, kQ}), true);
     file[0] = 3;
     ASSERT_TRUE(Read("pic.tga", file));
     EXPECT_EQ(RowBytes(image, 0), kQ);
 }
 
-TEST_F(ReadTga, ThirtyTwoBitsKeepAlpha) {
+TEST_F(ImageTga, ThirtyTwoBitsKeepAlpha) {
     ASSERT_TRUE(Read("pic.tga", Tga(2, 2, 1, 32, 8, {1, 2, 3, 200, 4, 5, 6, 0})));
     EXPECT_EQ(image.extra->format, PixelFormat::BGRA);
     EXPECT_EQ(RowBytes(image, 0), (Bytes{1, 2, 3, 200, 4, 5, 6, 0}));
 }
 
-TEST_F(ReadTga, OneRunPacketFillsTheRow) {
+TEST_F(ImageTga, OneRunPacketFillsTheRow) {
     ASSERT_TRUE(Read("pic.tga", Tga(10, 4, 1, 24, 0, Cat({{0x83}, kP}), true)));
     EXPECT_EQ(RowBytes(image, 0), Cat({kP, kP, kP, kP}));
 }
 
-TEST_F(ReadTga, RunAndRawPackets) {
+TEST_F(ImageTga, RunAndRawPackets) {
     ASSERT_TRUE(Read("pic.tga", Tga(10, 4, 1, 24, 0, Cat({{0x81}, kP, {0x01}, kQ, kR}))));
     EXPECT_EQ(RowBytes(image, 0), Cat({kP, kP, kQ, kR}));
 }
 
-TEST_F(ReadTga, PacketsCrossRowEnds) {
+TEST_F(ImageTga, PacketsCrossRowEnds) {
     ASSERT_TRUE(Read("pic.tga", Tga(10, 2, 2, 24, 0x20, Cat({{0x02}, kP, kQ, kR, {0x80}, kP}))));
     EXPECT_EQ(RowBytes(image, 1), Cat({kP, kQ}));
     EXPECT_EQ(RowBytes(image, 0), Cat({kR, kP}));
 }
 
-TEST_F(ReadTga, PacketsOf128PixelsCrossRowEnds) {
+TEST_F(ImageTga, PacketsOf128PixelsCrossRowEnds) {
     // 100 x 3: a raw packet of 128 pixels reaches into row 1, a run of 128 into row 2, and a
     // run of 44 ends the picture. A count of 6 bits would make them packets of 64.
     Bytes raw;
@@ -102,7 +102,7 @@ TEST_F(ReadTga, PacketsOf128PixelsCrossRowEnds) {
     EXPECT_EQ(RowBytes(image, 2), Cat({pixels(kQ, 56), pixels(kR, 44)}));
 }
 
-TEST_F(ReadTga, RunLengthStreamsMustFillThePictureExactly) {
+TEST_F(ImageTga, RunLengthStreamsMustFillThePictureExactly) {
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(Read("pic.tga", Tga(10, 4, 1, 24, 0, Cat({{0x82}, kP}))));
     EXPECT_EQ(image.extra->pixels, nullptr);
@@ -115,7 +115,7 @@ TEST_F(ReadTga, RunLengthStreamsMustFillThePictureExactly) {
     EXPECT_FALSE(Read("pic.tga", lone));
 }
 
-TEST_F(ReadTga, ShortUncompressedDataIsRefused) {
+TEST_F(ImageTga, ShortUncompressedDataIsRefused) {
     Bytes file = TwoByTwo();
     file.pop_back();
     Fill(image, 2, 2, PixelFormat::RGB);
@@ -123,14 +123,14 @@ TEST_F(ReadTga, ShortUncompressedDataIsRefused) {
     EXPECT_EQ(image.extra->pixels, nullptr);
 }
 
-TEST_F(ReadTga, FilesUnder26BytesAreNeverRead) {
+TEST_F(ImageTga, FilesUnder26BytesAreNeverRead) {
     // A complete 1 x 1 picture is only 21 bytes.
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(Read("tiny.tga", Tga(2, 1, 1, 24, 0, kP)));
     EXPECT_EQ(image.extra->pixels, nullptr);
 }
 
-TEST_F(ReadTga, OtherKindsAreRefused) {
+TEST_F(ImageTga, OtherKindsAreRefused) {
     struct Case {
         const char* what;
         size_t at;
@@ -151,7 +151,7 @@ TEST_F(ReadTga, OtherKindsAreRefused) {
     }
 }
 
-TEST_F(ReadTga, HugeHeadersInSmallFilesAreRefused) {
+TEST_F(ImageTga, HugeHeadersInSmallFilesAreRefused) {
     for (int type : {2, 10}) {
         Bytes file = Tga(type, 65535, 65535, 32, 0, Bytes(64, 0x7F), true);
         EXPECT_FALSE(Read("big.tga", file)) << type;
@@ -159,7 +159,7 @@ TEST_F(ReadTga, HugeHeadersInSmallFilesAreRefused) {
     }
 }
 
-TEST_F(ReadTga, UnopenableOrUnnamedLeavesTheImageAlone) {
+TEST_F(ImageTga, UnopenableOrUnnamedLeavesTheImageAlone) {
     Fill(image, 2, 2, PixelFormat::RGB);
     EXPECT_FALSE(image.extra->ReadTga(nullptr));
     EXPECT_FALSE(image.extra->ReadTga("absent.tga"));

@@ -1,11 +1,11 @@
 // The reader through the platform's bitmap loader: every BMP variant our own reader leaves.
-#include "ImageTestFiles.h"
+#include "tests/support/ImageTestFiles.h"
 
 #include "tests/support/Wine.h"
 
 namespace {
 
-class ReadWindowsBitmap : public ScratchTest {
+class ImageWindows : public ScratchTest {
   protected:
     // Both readers on the same file: ours must refuse it, the platform's must read it.
     void ReadWithLoaderOnly(const Bytes& file) {
@@ -20,7 +20,7 @@ class ReadWindowsBitmap : public ScratchTest {
     Image image;
 };
 
-TEST_F(ReadWindowsBitmap, RunLength8Bit) {
+TEST_F(ImageWindows, RunLength8Bit) {
     Bytes palette(4 * 3, 0);
     palette[4 * 1 + 2] = 200; // 1: red
     palette[4 * 2 + 1] = 150; // 2: green
@@ -33,7 +33,7 @@ TEST_F(ReadWindowsBitmap, RunLength8Bit) {
     EXPECT_EQ(RowBytes(image, 1), (Bytes{0, 150, 0, 0, 150, 0, 0, 150, 0, 0, 150, 0, 0, 150, 0}));
 }
 
-TEST_F(ReadWindowsBitmap, PixelsTheRunsSkipAreBlack) {
+TEST_F(ImageWindows, PixelsTheRunsSkipAreBlack) {
     const Bytes palette = {10, 20, 30, 0, 0, 0, 200, 0}; // 0: not black, 1: red
     // 8-bit, 4 x 3. Bottom row: one red pixel, then the row ends; from the next row a jump of
     // one to the right and one up, then three red pixels in absolute mode; then the end.
@@ -55,7 +55,7 @@ TEST_F(ReadWindowsBitmap, PixelsTheRunsSkipAreBlack) {
     EXPECT_EQ(pixel(2, 0), black);
 }
 
-TEST_F(ReadWindowsBitmap, SixteenBit) {
+TEST_F(ImageWindows, SixteenBit) {
     // 5-5-5: a pure red and a pure blue pixel, then padding.
     const Bytes data = {0x00, 0x7C, 0x1F, 0x00};
     ReadWithLoaderOnly(Bmp(2, 1, 16, {}, data));
@@ -69,7 +69,7 @@ TEST_F(ReadWindowsBitmap, SixteenBit) {
     EXPECT_EQ(row[5], 0);
 }
 
-TEST_F(ReadWindowsBitmap, TopDownRowsAreTurnedAround) {
+TEST_F(ImageWindows, TopDownRowsAreTurnedAround) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's LoadImageA loads a top-down bitmap file with every pixel black";
     // 16-bit, two rows, stored top row (red) first.
@@ -78,7 +78,7 @@ TEST_F(ReadWindowsBitmap, TopDownRowsAreTurnedAround) {
     EXPECT_GE(RowBytes(image, 1)[2], 248); // top row: red
 }
 
-TEST_F(ReadWindowsBitmap, OneAndFourBitPalettes) {
+TEST_F(ImageWindows, OneAndFourBitPalettes) {
     const Bytes palette = {10, 20, 30, 0, 40, 50, 60, 0, 70, 80, 90, 0};
     // 1 bit: pixels 0, 1, 1 in the top bits of the row's first byte.
     ReadWithLoaderOnly(Bmp(3, 1, 1, Bytes(palette.begin(), palette.begin() + 8), {0x60, 0, 0, 0}));
@@ -88,14 +88,14 @@ TEST_F(ReadWindowsBitmap, OneAndFourBitPalettes) {
     EXPECT_EQ(RowBytes(image, 0), (Bytes{70, 80, 90, 10, 20, 30, 40, 50, 60}));
 }
 
-TEST_F(ReadWindowsBitmap, ThirtyTwoBitKeepsColoursAndDropsAlpha) {
+TEST_F(ImageWindows, ThirtyTwoBitKeepsColoursAndDropsAlpha) {
     const Bytes data = {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255};
     ReadWithLoaderOnly(Bmp(2, 2, 32, {}, data));
     EXPECT_EQ(RowBytes(image, 0), (Bytes{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(RowBytes(image, 1), (Bytes{7, 8, 9, 10, 11, 12}));
 }
 
-TEST_F(ReadWindowsBitmap, LoadFallsThroughToIt) {
+TEST_F(ImageWindows, LoadFallsThroughToIt) {
     Bytes palette(8, 0);
     palette[4 + 0] = 77;
     WriteFile("rle.bmp", Bmp(2, 1, 8, palette, {2, 1, 0, 1}, 1));
@@ -104,7 +104,7 @@ TEST_F(ReadWindowsBitmap, LoadFallsThroughToIt) {
     EXPECT_EQ(RowBytes(image, 0), (Bytes{77, 0, 0, 77, 0, 0}));
 }
 
-TEST_F(ReadWindowsBitmap, NonBitmapEmptiesTheImage) {
+TEST_F(ImageWindows, NonBitmapEmptiesTheImage) {
     WriteFile("pic.tga", Tga(2, 1, 1, 24, 0, {1, 2, 3}));
     Fill(image, 3, 3, PixelFormat::RGB);
     EXPECT_FALSE(image.extra->ReadWindowsBitmap("pic.tga"));
@@ -114,7 +114,7 @@ TEST_F(ReadWindowsBitmap, NonBitmapEmptiesTheImage) {
     EXPECT_EQ(image.extra->pixels, nullptr);
 }
 
-TEST_F(ReadWindowsBitmap, BackslashesSeparateFolders) {
+TEST_F(ImageWindows, BackslashesSeparateFolders) {
     std::filesystem::create_directory("sub");
     WriteFile("sub/a.bmp", Bmp(1, 1, 32, {}, {1, 2, 3, 0}));
     ASSERT_TRUE(image.extra->ReadWindowsBitmap("sub\\a.bmp"));

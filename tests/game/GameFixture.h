@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 // The mast and head of two landers are in the same place.
@@ -16,6 +17,15 @@ inline void ExpectSameMast(const Lander& actual, const Lander& expected) {
         ExpectNear(actual.head->corners[i], expected.head->corners[i]);
     }
     ExpectNear(actual.cameraPoint, expected.cameraPoint);
+}
+
+// Moves to (x, y), presses the buttons in their order and makes the move that only records the
+// place, so that the next move drags.
+inline void StartDrag(GLWindow& window, int x, int y, std::initializer_list<MouseButton> buttons) {
+    window.OnMouseMove(x, y);
+    for (MouseButton button : buttons)
+        window.OnMouseButton(button, true);
+    window.OnMouseMove(x, y);
 }
 
 // Presses and releases a key in a window.

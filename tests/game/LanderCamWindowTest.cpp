@@ -1,29 +1,19 @@
 #include "tests/game/GameFixture.h"
 
 namespace {
-using CamWindow = GameTest;
+using LanderCamWindowViews = GameTest;
 
-class CamMouse : public GameTest {
-  protected:
-    void StartDrag(int x, int y, bool left, bool right) {
-        Cam().OnMouseMove(x, y);
-        if (left)
-            Cam().OnMouseButton(0, true);
-        if (right)
-            Cam().OnMouseButton(2, true);
-        Cam().OnMouseMove(x, y);
-    }
-};
+using LanderCamWindowMouse = GameTest;
 } // namespace
 
-TEST_F(CamWindow, RidingCameraLooksStraightUpFromTheMastAtTheStart) {
+TEST_F(LanderCamWindowViews, RidingCameraLooksStraightUpFromTheMastAtTheStart) {
     CameraPose pose = Cam().View();
     ExpectNear(pose.eye, Vec3(0, 797.5, 0));
     ExpectNear(pose.target, Vec3(0, 798.5, 0));
     ExpectNear(pose.up, Vec3(-1, 0, 0));
 }
 
-TEST_F(CamWindow, TopViewLooksDownOnTheLanderFrom200Above) {
+TEST_F(LanderCamWindowViews, TopViewLooksDownOnTheLanderFrom200Above) {
     Tap(Cam(), VK_SPACE);
     ASSERT_TRUE(Cam().topView);
     CameraPose pose = Cam().View();
@@ -32,7 +22,7 @@ TEST_F(CamWindow, TopViewLooksDownOnTheLanderFrom200Above) {
     ExpectNear(pose.up, Vec3(-1, 0, 0));
 }
 
-TEST_F(CamWindow, RidingCameraFollowsTheMast) {
+TEST_F(LanderCamWindowViews, RidingCameraFollowsTheMast) {
     TheLander().TiltMast(30);
     CameraPose pose = Cam().View();
     ExpectNear(pose.eye, TheLander().cameraPoint);
@@ -40,7 +30,7 @@ TEST_F(CamWindow, RidingCameraFollowsTheMast) {
     ExpectNear(pose.up, TheLander().head->Normal(BoxFace::MinusX));
 }
 
-TEST_F(CamWindow, SpaceSwitchesToTheTopViewWithItsTitleAndSize) {
+TEST_F(LanderCamWindowViews, SpaceSwitchesToTheTopViewWithItsTitleAndSize) {
     Tap(Cam(), VK_SPACE);
     EXPECT_TRUE(Cam().topView);
     EXPECT_EQ(Cam().extra->title, "Tavrilo : Vesk Top View - Pellimar");
@@ -48,7 +38,7 @@ TEST_F(CamWindow, SpaceSwitchesToTheTopViewWithItsTitleAndSize) {
     EXPECT_EQ(Cam().Height(), 400);
 }
 
-TEST_F(CamWindow, SpaceTwiceRestoresTheRidingCameraTitleAndSize) {
+TEST_F(LanderCamWindowViews, SpaceTwiceRestoresTheRidingCameraTitleAndSize) {
     Tap(Cam(), VK_SPACE, 2);
     EXPECT_FALSE(Cam().topView);
     EXPECT_EQ(Cam().extra->title, "Tavrilo : Vesk Cam - Pellimar");
@@ -56,21 +46,21 @@ TEST_F(CamWindow, SpaceTwiceRestoresTheRidingCameraTitleAndSize) {
     EXPECT_EQ(Cam().Height(), 300);
 }
 
-TEST_F(CamWindow, KMovesTheTopViewAwayInStepsOf20) {
+TEST_F(LanderCamWindowViews, KMovesTheTopViewAwayInStepsOf20) {
     Tap(Cam(), 'K', 2);
     EXPECT_EQ(Cam().topViewDistance, 240);
     Cam().OnKeyboard('K', false);
     EXPECT_EQ(Cam().topViewDistance, 240);
 }
 
-TEST_F(CamWindow, OStopsAt40) {
+TEST_F(LanderCamWindowViews, OStopsAt40) {
     Tap(Cam(), 'O', 8);
     EXPECT_EQ(Cam().topViewDistance, 40);
     Tap(Cam(), 'O', 3);
     EXPECT_EQ(Cam().topViewDistance, 40);
 }
 
-TEST_F(CamWindow, XLaunchesOnPressAndOnRelease) {
+TEST_F(LanderCamWindowViews, XLaunchesOnPressAndOnRelease) {
     Cam().OnKeyboard('X', false);
     EXPECT_TRUE(TheLander().running);
     TheLander().running = false;
@@ -78,7 +68,7 @@ TEST_F(CamWindow, XLaunchesOnPressAndOnRelease) {
     EXPECT_TRUE(TheLander().running);
 }
 
-TEST_F(CamWindow, MainViewKeysDoNothingHere) {
+TEST_F(LanderCamWindowViews, MainViewKeysDoNothingHere) {
     for (int key : std::initializer_list<int>{'A', 'P', 'W', '0', 'I', VK_LEFT, VK_PRIOR})
         Tap(Cam(), key);
     EXPECT_EQ(TheLander().engine.pitch, 0);
@@ -87,19 +77,19 @@ TEST_F(CamWindow, MainViewKeysDoNothingHere) {
     EXPECT_EQ(Cam().topViewDistance, 200);
 }
 
-TEST_F(CamMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {
-    Cam().OnMouseButton(0, true);
+TEST_F(LanderCamWindowMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {
+    Cam().OnMouseButton(LeftButton, true);
     Cam().OnMouseMove(40, 60);
     ExpectSameMast(TheLander(), *GameLander());
     EXPECT_EQ(Cam().lastX, 40);
     EXPECT_EQ(Cam().lastY, 60);
-    Cam().OnMouseButton(0, false);
+    Cam().OnMouseButton(LeftButton, false);
     Cam().OnMouseMove(90, 90);
     ExpectSameMast(TheLander(), *GameLander());
 }
 
-TEST_F(CamMouse, LeftDragSwivelsAndTiltsTheMast) {
-    StartDrag(100, 100, true, false);
+TEST_F(LanderCamWindowMouse, LeftDragSwivelsAndTiltsTheMast) {
+    StartDrag(Cam(), 100, 100, {LeftButton});
     Cam().OnMouseMove(105, 100); // dx 2: 6 degrees
     auto expected = GameLander();
     expected->SwivelMast(6);
@@ -111,8 +101,8 @@ TEST_F(CamMouse, LeftDragSwivelsAndTiltsTheMast) {
     ExpectSameMast(TheLander(), *expected);
 }
 
-TEST_F(CamMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
-    StartDrag(0, 0, false, true);
+TEST_F(LanderCamWindowMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
+    StartDrag(Cam(), 0, 0, {RightButton});
     Cam().OnMouseMove(4, 6);
     auto expected = GameLander();
     expected->SwivelMast(6);
@@ -120,8 +110,8 @@ TEST_F(CamMouse, RightDragSwivelsTheMastAndTiltsOnlyTheHead) {
     ExpectSameMast(TheLander(), *expected);
 }
 
-TEST_F(CamMouse, WithBothButtonsTheLeftButtonsTiltWins) {
-    StartDrag(0, 0, true, true);
+TEST_F(LanderCamWindowMouse, WithBothButtonsTheLeftButtonsTiltWins) {
+    StartDrag(Cam(), 0, 0, {LeftButton, RightButton});
     Cam().OnMouseMove(-5, 4);
     auto expected = GameLander();
     expected->SwivelMast(-6);
@@ -129,14 +119,14 @@ TEST_F(CamMouse, WithBothButtonsTheLeftButtonsTiltWins) {
     ExpectSameMast(TheLander(), *expected);
 }
 
-TEST_F(CamMouse, MovesWithoutButtonsLeaveTheMast) {
+TEST_F(LanderCamWindowMouse, MovesWithoutButtonsLeaveTheMast) {
     Cam().OnMouseMove(10, 10);
     Cam().OnMouseMove(200, 300);
     ExpectSameMast(TheLander(), *GameLander());
 }
 
-TEST_F(CamMouse, DragsDoNotTouchTheMainViewsState) {
-    StartDrag(0, 0, true, true);
+TEST_F(LanderCamWindowMouse, DragsDoNotTouchTheMainViewsState) {
+    StartDrag(Cam(), 0, 0, {LeftButton, RightButton});
     Cam().OnMouseMove(40, 40);
     EXPECT_EQ(TheLander().engine.yaw, 0);
     EXPECT_EQ(View().orbitDistance, 300);

@@ -157,7 +157,7 @@ TEST_F(MainViewKeys, UnboundKeysChangeNothing) {
     EXPECT_FALSE(View().lightsSwapped);
 }
 
-TEST(MainViewWithoutScene, KeysThatNeedTheSceneAreIgnored) {
+TEST(MainViewKeysWithoutScene, KeysThatNeedTheSceneAreIgnored) {
     MainViewWindow view;
     for (int key : std::initializer_list<int>{'A', 'P', 'W', 'X', '0', '3', VK_LEFT, VK_PRIOR})
         Tap(view, key);

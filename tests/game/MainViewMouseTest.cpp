@@ -1,27 +1,16 @@
 #include "tests/game/GameFixture.h"
 
 namespace {
-class MainViewMouse : public GameTest {
-  protected:
-    // Moves to (x, y), presses the buttons and makes the move that only records the place.
-    void StartDrag(int x, int y, bool left, bool right) {
-        View().OnMouseMove(x, y);
-        if (left)
-            View().OnMouseButton(0, true);
-        if (right)
-            View().OnMouseButton(2, true);
-        View().OnMouseMove(x, y);
-    }
-};
+using MainViewMouse = GameTest;
 } // namespace
 
 TEST_F(MainViewMouse, ButtonsSetTheDragFlags) {
-    View().OnMouseButton(0, true);
+    View().OnMouseButton(LeftButton, true);
     EXPECT_TRUE(View().leftDrag);
     EXPECT_TRUE(View().skipNextMove);
-    View().OnMouseButton(2, true);
+    View().OnMouseButton(RightButton, true);
     EXPECT_TRUE(View().rightDrag);
-    View().OnMouseButton(0, false);
+    View().OnMouseButton(LeftButton, false);
     EXPECT_FALSE(View().leftDrag);
     EXPECT_TRUE(View().rightDrag);
     EXPECT_FALSE(View().skipNextMove);
@@ -37,7 +26,7 @@ TEST_F(MainViewMouse, MiddleAndUnknownButtonsChangeNothing) {
 }
 
 TEST_F(MainViewMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {
-    View().OnMouseButton(0, true);
+    View().OnMouseButton(LeftButton, true);
     View().OnMouseMove(10, 400);
     EXPECT_EQ(View().orbitDistance, 300);
     EXPECT_FALSE(View().skipNextMove);
@@ -48,7 +37,7 @@ TEST_F(MainViewMouse, FirstMoveAfterAButtonChangeOnlyRecordsThePlace) {
 }
 
 TEST_F(MainViewMouse, LeftDragUpMovesTheCameraAwayInStepsOfTwoPixels) {
-    StartDrag(100, 100, true, false);
+    StartDrag(View(), 100, 100, {LeftButton});
     View().OnMouseMove(100, 101); // half a step truncates to nothing
     EXPECT_EQ(View().orbitDistance, 300);
     View().OnMouseMove(100, 103);
@@ -60,7 +49,7 @@ TEST_F(MainViewMouse, LeftDragUpMovesTheCameraAwayInStepsOfTwoPixels) {
 }
 
 TEST_F(MainViewMouse, LeftDragNeverBringsTheCameraTo50) {
-    StartDrag(0, 0, true, false);
+    StartDrag(View(), 0, 0, {LeftButton});
     View().OnMouseMove(0, -50); // exactly 50: refused
     EXPECT_EQ(View().orbitDistance, 300);
     View().OnMouseMove(0, -98); // 300 - 240 = 60
@@ -70,7 +59,7 @@ TEST_F(MainViewMouse, LeftDragNeverBringsTheCameraTo50) {
 }
 
 TEST_F(MainViewMouse, RightDragUpLowersTheCameraWithoutLimit) {
-    StartDrag(0, 0, false, true);
+    StartDrag(View(), 0, 0, {RightButton});
     View().OnMouseMove(0, 2);
     EXPECT_EQ(View().orbitHeight, 90);
     View().OnMouseMove(0, 42);
@@ -78,7 +67,7 @@ TEST_F(MainViewMouse, RightDragUpLowersTheCameraWithoutLimit) {
 }
 
 TEST_F(MainViewMouse, BothButtonsTurnTheYawByTenDegreesPerTwoPixels) {
-    StartDrag(50, 50, true, true);
+    StartDrag(View(), 50, 50, {LeftButton, RightButton});
     View().OnMouseMove(55, 50);
     EXPECT_EQ(TheLander().engine.yaw, 20);
     View().OnMouseMove(55, 90); // vertical only: no yaw, and the camera stays
@@ -99,10 +88,10 @@ TEST_F(MainViewMouse, MovesWithoutButtonsOnlyRecordThePlace) {
     EXPECT_EQ(View().lastY, 400);
 }
 
-TEST(MainViewWithoutScene, BothButtonDragIsIgnored) {
+TEST(MainViewMouseWithoutScene, BothButtonDragIsIgnored) {
     MainViewWindow view;
-    view.OnMouseButton(0, true);
-    view.OnMouseButton(2, true);
+    view.OnMouseButton(LeftButton, true);
+    view.OnMouseButton(RightButton, true);
     view.OnMouseMove(0, 0);
     view.OnMouseMove(100, 0);
     EXPECT_EQ(view.lastX, 100);

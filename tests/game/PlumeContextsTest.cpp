@@ -1,9 +1,8 @@
 #include "tests/game/GameFixture.h"
 
+#include "framework/GLContextRecord.h"
 #include "framework/Main.h"
-#include "lander/PointProgram.h"
-
-#include <GL/glext.h>
+#include "lander/PointProgramProbe.h"
 
 namespace {
 // What one window's context holds for the plume.
@@ -44,12 +43,12 @@ class PlumeGame : public LanderApp {
         if (passes == 10) {
             viewBefore = Look(mainWindow);
             camBefore = Look(camWindow);
-            contextsBefore = PointProgramContextCount();
+            contextsBefore = ContextRecordCount();
             camWindow.SetDepthBits(16); // a new pixel format takes a new window and context
         } else if (passes == 20) {
             viewAfter = Look(mainWindow);
             camAfter = Look(camWindow);
-            contextsAfter = PointProgramContextCount();
+            contextsAfter = ContextRecordCount();
             PostQuitMessage(0);
         }
     }

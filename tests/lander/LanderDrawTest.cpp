@@ -4,11 +4,6 @@
 #include "tests/support/TestContext.h"
 
 namespace {
-void ExpectFedAt(const Vec3& fed, const Vec3& world) {
-    EXPECT_NEAR(fed.x, world.x, 1e-3);
-    EXPECT_NEAR(fed.y, world.y, 1e-3);
-}
-
 void ExpectQuad(const FedPrimitive& fed, const Vec3* corners, std::initializer_list<int> order) {
     ASSERT_EQ(fed.kind, FedPrimitive::Polygon);
     ASSERT_EQ(fed.vertices.size(), order.size());
@@ -78,7 +73,7 @@ TEST(LanderDraw, RestoresLightingBlendingAndPointSize) {
     ASSERT_TRUE(ctx.Ok());
     auto lander = GameLander();
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
     glPointSize(3.0f);
@@ -101,8 +96,8 @@ TEST(LanderDraw, FlyingLanderDrawsItsLiveParticles) {
     auto lander = GameLander();
     SeedRandom(4);
     lander->Launch();
-    lander->Update(kStep);
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
+    lander->Update(kLanderStep);
     const ParticleSystem& plume = lander->engine.particles;
     std::size_t live = 0;
     for (int i = 0; i < plume.count; ++i)

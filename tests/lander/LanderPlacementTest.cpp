@@ -18,16 +18,15 @@ TEST(LanderPlacement, StandsTenUnitsAboveTheMoon) {
     EXPECT_TRUE(lander->ignitionPending);
 }
 
-TEST(LanderPlacement, KeepsTheNormalsTopAndBottomFirst) {
-    // Top, bottom, -x, +z, +x, -z: the cameras read normals 0 (up) and 2 (towards the main
-    // view's camera).
+TEST(LanderPlacement, KeepsTheNormalsInTheOrderTheFacesAreDrawn) {
+    // Top, -x, +z, +x, -z, bottom, as every box keeps them.
     auto lander = GameLander();
     EXPECT_EQ(lander->normals[0], Vec3(0, 1, 0));
-    EXPECT_EQ(lander->normals[1], Vec3(0, -1, 0));
-    EXPECT_EQ(lander->normals[2], Vec3(-1, 0, 0));
-    EXPECT_EQ(lander->normals[3], Vec3(0, 0, 1));
-    EXPECT_EQ(lander->normals[4], Vec3(1, 0, 0));
-    EXPECT_EQ(lander->normals[5], Vec3(0, 0, -1));
+    EXPECT_EQ(lander->normals[1], Vec3(-1, 0, 0));
+    EXPECT_EQ(lander->normals[2], Vec3(0, 0, 1));
+    EXPECT_EQ(lander->normals[3], Vec3(1, 0, 0));
+    EXPECT_EQ(lander->normals[4], Vec3(0, 0, -1));
+    EXPECT_EQ(lander->normals[5], Vec3(0, -1, 0));
 }
 
 TEST(LanderPlacement, BuildsBodyAndLegsFromTheCentre) {
@@ -74,9 +73,9 @@ TEST(LanderPlacement, ResetKeepsTheAimButClearsGravity) {
 
 TEST(LanderPlacement, UnplacedLanderSurvivesAStep) {
     auto lander = std::make_unique<Lander>(20, 5, 20, 20, 5);
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     lander->Launch();
-    lander->Update(kStep);
+    lander->Update(kLanderStep);
     // Everything sits at the origin, inside the moon: the step is taken as a touchdown.
     EXPECT_FALSE(lander->running);
     EXPECT_EQ(lander->position, Vec3());

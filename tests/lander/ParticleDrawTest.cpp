@@ -1,10 +1,10 @@
+#include "framework/GLContextRecord.h"
 #include "lander/ParticleSystem.h"
-#include "lander/PointProgram.h"
+#include "lander/PointProgramProbe.h"
 #include "scene/Random.h"
 #include "tests/scene/Feedback.h"
 #include "tests/support/TestContext.h"
 
-#include <GL/glext.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -355,8 +355,8 @@ TEST(ParticleDrawPaths, WithoutTheExtensionsTheReferencePathDraws) {
     auto plume = PlumeInFlight();
     const Drawn reference = DrawCopy(*plume, ParticleDrawPath::Immediate);
     // An OpenGL 1.5 driver that knows only other vertex programs.
-    ProbePointPrograms("1.5.0 Build 7", "GL_ARB_multitexture GL_NV_vertex_program "
-                                        "GL_ARB_vertex_program2_x GL_EXT_blend_func_separate");
+    PretendContextStrings("1.5.0 Build 7", "GL_ARB_multitexture GL_NV_vertex_program "
+                                           "GL_ARB_vertex_program2_x GL_EXT_blend_func_separate");
     for (ParticleDrawPath path : {ParticleDrawPath::Fastest, ParticleDrawPath::VertexProgram,
                                   ParticleDrawPath::VertexShader}) {
         const Drawn fallback = DrawCopy(*plume, path);
@@ -367,7 +367,7 @@ TEST(ParticleDrawPaths, WithoutTheExtensionsTheReferencePathDraws) {
     EXPECT_EQ(PointProgramName(PointProgramKind::ArbProgram), 0u);
     EXPECT_EQ(PointProgramName(PointProgramKind::GlslShader), 0u);
     // A 2.0 driver without the assembly programs: the shader stands in, but only where asked.
-    ProbePointPrograms("2.0.0", "GL_ARB_multitexture");
+    PretendContextStrings("2.0.0", "GL_ARB_multitexture");
     DrawCopy(*plume, ParticleDrawPath::VertexProgram);
     EXPECT_EQ(PointProgramName(PointProgramKind::GlslShader), 0u);
     DrawCopy(*plume, ParticleDrawPath::Fastest);
@@ -378,12 +378,12 @@ TEST(ParticleDrawPaths, WithoutTheExtensionsTheReferencePathDraws) {
 TEST(ParticleDrawPaths, AnEmptyPoolDrawsNothingAndMakesNoProgram) {
     TestContext ctx;
     ASSERT_TRUE(ctx.Ok());
-    const int contexts = PointProgramContextCount();
+    const int contexts = ContextRecordCount();
     auto plume = std::make_unique<ParticleSystem>();
     plume->SetActive(true);
     auto fed = CaptureFeedback([&] { plume->Draw(); });
     EXPECT_TRUE(fed.empty());
-    EXPECT_EQ(PointProgramContextCount(), contexts);
+    EXPECT_EQ(ContextRecordCount(), contexts);
     // In use but all dead: reborn, and not one point drawn.
     plume->SetCount(50);
     fed = CaptureFeedback([&] { plume->Draw(); });

@@ -32,7 +32,7 @@ bool SameRecord(const Particle& a, const Particle& b) {
 }
 } // namespace
 
-TEST(ParticlePool, StartsIdleWithDustColour) {
+TEST(ParticleSystemPool, StartsIdleWithDustColour) {
     auto plume = std::make_unique<ParticleSystem>();
     EXPECT_TRUE(plume->emitting);
     EXPECT_FALSE(plume->active);
@@ -48,7 +48,7 @@ TEST(ParticlePool, StartsIdleWithDustColour) {
     EXPECT_EQ(sizeof(Particle), 96u);
 }
 
-TEST(ParticlePool, CountIsCappedAtTheCapacity) {
+TEST(ParticleSystemPool, CountIsCappedAtTheCapacity) {
     auto plume = std::make_unique<ParticleSystem>();
     plume->SetCount(15000);
     EXPECT_EQ(plume->count, 15000);
@@ -62,7 +62,7 @@ TEST(ParticlePool, CountIsCappedAtTheCapacity) {
 
 // From seed 1 the generator's first eight draws are 41, 18467, 6334, 26500, 19169, 15724,
 // 11478 and 29358.
-TEST(ParticleSpawn, DrawsFourNumbersInTheGivenOrder) {
+TEST(ParticleSystemSpawn, DrawsFourNumbersInTheGivenOrder) {
     auto plume = Plume();
     SeedRandom(1);
     plume->Spawn(7);
@@ -82,7 +82,7 @@ TEST(ParticleSpawn, DrawsFourNumbersInTheGivenOrder) {
     EXPECT_EQ(NextRandom(), 19169);
 }
 
-TEST(ParticleSpawn, EmitsUnitVelocitiesInAConeAboutTheBaseDirection) {
+TEST(ParticleSystemSpawn, EmitsUnitVelocitiesInAConeAboutTheBaseDirection) {
     auto plume = Plume();
     SeedRandom(5);
     plume->Restart(Vec3(1, 2, 3));
@@ -98,7 +98,7 @@ TEST(ParticleSpawn, EmitsUnitVelocitiesInAConeAboutTheBaseDirection) {
     }
 }
 
-TEST(ParticleSpawn, IndexOutsideThePoolIsIgnored) {
+TEST(ParticleSystemSpawn, IndexOutsideThePoolIsIgnored) {
     auto plume = Plume();
     SeedRandom(1);
     plume->Spawn(15000);
@@ -107,7 +107,7 @@ TEST(ParticleSpawn, IndexOutsideThePoolIsIgnored) {
     EXPECT_EQ(NextRandom(), 41); // nothing drawn
 }
 
-TEST(ParticleSpawn, RestartRebirthsTheWholePoolWhateverTheCount) {
+TEST(ParticleSystemSpawn, RestartRebirthsTheWholePoolWhateverTheCount) {
     auto plume = Plume();
     plume->SetCount(3);
     SeedRandom(1);
@@ -121,7 +121,7 @@ TEST(ParticleSpawn, RestartRebirthsTheWholePoolWhateverTheCount) {
     EXPECT_DOUBLE_EQ(plume->slots[1].fade, 0.57); // 15724 % 10 = 4
 }
 
-TEST(ParticleUpdate, NothingMovesWhileInactiveOrEmpty) {
+TEST(ParticleSystemUpdate, NothingMovesWhileInactiveOrEmpty) {
     auto plume = Plume();
     SeedRandom(3);
     plume->Restart(Vec3(0, 727.5, 0));
@@ -137,7 +137,7 @@ TEST(ParticleUpdate, NothingMovesWhileInactiveOrEmpty) {
     EXPECT_EQ(NextRandom(), Reference{77}.Next());
 }
 
-TEST(ParticleUpdate, FallsDriftsAndFadesWithItsOwnStep) {
+TEST(ParticleSystemUpdate, FallsDriftsAndFadesWithItsOwnStep) {
     auto plume = Plume();
     SeedRandom(11);
     plume->Restart(Vec3(0, 727.5, 0));
@@ -161,7 +161,7 @@ TEST(ParticleUpdate, FallsDriftsAndFadesWithItsOwnStep) {
     EXPECT_EQ(plume->slots[2].position, Vec3(0, 727.5, 0));
 }
 
-TEST(ParticleUpdate, DeadRecordsBelowTheCountStillMove) {
+TEST(ParticleSystemUpdate, DeadRecordsBelowTheCountStillMove) {
     auto plume = Plume();
     plume->SetCount(1);
     plume->SetActive(true);
@@ -171,7 +171,7 @@ TEST(ParticleUpdate, DeadRecordsBelowTheCountStillMove) {
     EXPECT_EQ(plume->slots[0].velocity, Vec3(0, -0.1, 0));
 }
 
-TEST(ParticleUpdate, LongestLifeIsThirtySteps) {
+TEST(ParticleSystemUpdate, LongestLifeIsThirtySteps) {
     auto plume = Plume();
     SeedRandom(8);
     plume->Restart(Vec3(0, 727.5, 0));

@@ -1,10 +1,11 @@
-#include "lander/PointProgram.h"
+#include "lander/PointProgramProbe.h"
+
+#include "framework/GLContextRecord.h"
 
 #include "lander/ParticleSystem.h"
 #include "scene/Random.h"
 #include "tests/support/TestContext.h"
 
-#include <GL/glext.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -64,19 +65,19 @@ TEST(PointPrograms, NothingWithoutACurrentContext) {
     TestContext ctx;
     ASSERT_TRUE(ctx.Ok());
     wglMakeCurrent(nullptr, nullptr);
-    const int contexts = PointProgramContextCount();
+    const int contexts = ContextRecordCount();
     EXPECT_FALSE(BindPointProgram(PointProgramKind::ArbProgram));
     EXPECT_FALSE(BindPointProgram(PointProgramKind::GlslShader));
-    ReleasePointPrograms();
+    ReleaseCurrentContextRecord();
     EXPECT_EQ(PointProgramName(PointProgramKind::ArbProgram), 0u);
-    EXPECT_EQ(PointProgramContextCount(), contexts);
+    EXPECT_EQ(ContextRecordCount(), contexts);
 }
 
 TEST(PointPrograms, EachContextMakesItsOwnAndReleasesItAlone) {
     TestContext first;
     TestContext second;
     ASSERT_TRUE(first.Ok() && second.Ok());
-    const int contexts = PointProgramContextCount();
+    const int contexts = ContextRecordCount();
 
     ASSERT_TRUE(MakeCurrent(first));
     DrawPlume();
@@ -92,18 +93,18 @@ TEST(PointPrograms, EachContextMakesItsOwnAndReleasesItAlone) {
     const unsigned secondName = PointProgramName(kind);
     ASSERT_NE(secondName, 0u);
     EXPECT_TRUE(ContextKnows(kind, secondName));
-    EXPECT_EQ(PointProgramContextCount(), contexts + 2);
+    EXPECT_EQ(ContextRecordCount(), contexts + 2);
 
     ASSERT_TRUE(MakeCurrent(first));
-    ReleasePointPrograms();
+    ReleaseCurrentContextRecord();
     EXPECT_FALSE(ContextKnows(kind, firstName));
     EXPECT_EQ(PointProgramName(kind), 0u);
-    EXPECT_EQ(PointProgramContextCount(), contexts + 1);
+    EXPECT_EQ(ContextRecordCount(), contexts + 1);
     ASSERT_TRUE(MakeCurrent(second));
     EXPECT_EQ(PointProgramName(kind), secondName);
     EXPECT_TRUE(ContextKnows(kind, secondName));
-    ReleasePointPrograms();
-    EXPECT_EQ(PointProgramContextCount(), contexts);
+    ReleaseCurrentContextRecord();
+    EXPECT_EQ(ContextRecordCount(), contexts);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -124,6 +125,6 @@ TEST(PointPrograms, AProgramTheContextNoLongerKnowsIsMadeAgain) {
         UnbindPointProgram(kind);
         EXPECT_TRUE(ContextKnows(kind, PointProgramName(kind)));
     }
-    ReleasePointPrograms();
+    ReleaseCurrentContextRecord();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -2,7 +2,6 @@
 #include "platform/Win32.h"
 #include "tests/support/TestContext.h"
 
-#include <GL/glext.h>
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -31,7 +31,7 @@ struct SdlInput : ::testing::Test {
                             nullptr, nullptr, nullptr);
         ASSERT_NE(h, nullptr);
         ShowWindow(h, SW_SHOW);
-        id = win32sdl::FindWindow(h)->nativeId;
+        id = win32::FindWindow(h)->nativeId;
         Drain();
         received.clear();
     }
@@ -61,8 +61,8 @@ struct SdlInput : ::testing::Test {
 };
 } // namespace
 
-TEST(KeyMap, SdlKeysBecomeWindowsVirtualKeys) {
-    using win32sdl::VirtualKeyFromSdl;
+TEST(SdlInputKeyMap, SdlKeysBecomeWindowsVirtualKeys) {
+    using win32::VirtualKeyFromSdl;
     EXPECT_EQ(VirtualKeyFromSdl(SDLK_a), 0x41);
     EXPECT_EQ(VirtualKeyFromSdl(SDLK_z), 0x5A);
     EXPECT_EQ(VirtualKeyFromSdl(SDLK_0), 0x30);

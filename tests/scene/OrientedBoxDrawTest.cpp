@@ -1,15 +1,9 @@
 #include "scene/OrientedBox.h"
 #include "tests/scene/Feedback.h"
+#include "tests/scene/Vec3Checks.h"
 #include "tests/support/TestContext.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-void ExpectNear(const Vec3& fed, const Vec3& world) {
-    EXPECT_NEAR(fed.x, world.x, 1e-3);
-    EXPECT_NEAR(fed.y, world.y, 1e-3);
-}
-} // namespace
 
 TEST(OrientedBoxDraw, SendsSixWorldSpaceQuadsInFaceOrder) {
     TestContext ctx;
@@ -26,7 +20,7 @@ TEST(OrientedBoxDraw, SendsSixWorldSpaceQuadsInFaceOrder) {
         ASSERT_EQ(fed[f].kind, FedPrimitive::Polygon);
         ASSERT_EQ(fed[f].vertices.size(), 4u);
         for (int v = 0; v < 4; ++v)
-            ExpectNear(fed[f].vertices[v], box.corners[order[f][v]]);
+            ExpectFedAt(fed[f].vertices[v], box.corners[order[f][v]]);
     }
 }
 

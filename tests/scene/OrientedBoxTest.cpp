@@ -1,4 +1,5 @@
 #include "scene/OrientedBox.h"
+#include "tests/scene/Vec3Checks.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,6 @@ OrientedBox MastAt(const Vec3& base) {
     OrientedBox box(40, 2, Rgba::OpaqueWhite());
     box.SetPosition(base);
     return box;
-}
-
-void ExpectNear(const Vec3& a, const Vec3& b, double tolerance = 1e-9) {
-    EXPECT_NEAR(a.x, b.x, tolerance);
-    EXPECT_NEAR(a.y, b.y, tolerance);
-    EXPECT_NEAR(a.z, b.z, tolerance);
 }
 } // namespace
 
@@ -33,14 +28,14 @@ TEST(OrientedBoxPlacement, FirstPlacementBuildsTheCornersAndNormals) {
     EXPECT_EQ(box.SideAxis(), Vec3(0, 0, -1));
 }
 
-TEST(OrientedBoxPlacement, KeepsTheNormalsSidesFirst) {
-    // +z, +x, -z, -x, top, bottom: the lander camera's view is normal 4 and its up normal 3.
+TEST(OrientedBoxPlacement, KeepsTheNormalsInTheOrderTheFacesAreDrawn) {
+    // Top, -x, +z, +x, -z, bottom, as every box keeps them.
     OrientedBox box = MastAt(Vec3(0, 0, 0));
-    EXPECT_EQ(box.normals[0], Vec3(0, 0, 1));
-    EXPECT_EQ(box.normals[1], Vec3(1, 0, 0));
-    EXPECT_EQ(box.normals[2], Vec3(0, 0, -1));
-    EXPECT_EQ(box.normals[3], Vec3(-1, 0, 0));
-    EXPECT_EQ(box.normals[4], Vec3(0, 1, 0));
+    EXPECT_EQ(box.normals[0], Vec3(0, 1, 0));
+    EXPECT_EQ(box.normals[1], Vec3(-1, 0, 0));
+    EXPECT_EQ(box.normals[2], Vec3(0, 0, 1));
+    EXPECT_EQ(box.normals[3], Vec3(1, 0, 0));
+    EXPECT_EQ(box.normals[4], Vec3(0, 0, -1));
     EXPECT_EQ(box.normals[5], Vec3(0, -1, 0));
 }
 

@@ -13,18 +13,18 @@ void ExpectSameMatrix(const Mat3& a, const Mat3& b) {
 }
 } // namespace
 
-TEST(AngleFactors, TakePiAsThreePointOneFourTwo) {
+TEST(RotationAngleFactors, TakePiAsThreePointOneFourTwo) {
     EXPECT_EQ(kDegreesToRadians, 3.142 / 180.0);
     EXPECT_EQ(kRadiansToDegrees, 180.0 / 3.142);
     EXPECT_NE(kDegreesToRadians, std::acos(-1.0) / 180.0);
 }
 
-TEST(Mat3Rotation, DefaultMatrixIsZeroAndMapsToOrigin) {
+TEST(RotationMatrix, DefaultMatrixIsZeroAndMapsToOrigin) {
     Mat3 m;
     EXPECT_EQ(m.Transform(Vec3(3, 4, 5)), Vec3(0, 0, 0));
 }
 
-TEST(Mat3Rotation, ShortAxisLeavesTheMatrixUntouched) {
+TEST(RotationMatrix, ShortAxisLeavesTheMatrixUntouched) {
     Mat3 fresh;
     fresh.SetRotation(Vec3(0, 0.00005, 0), 90);
     ExpectSameMatrix(fresh, Mat3());
@@ -39,14 +39,14 @@ TEST(Mat3Rotation, ShortAxisLeavesTheMatrixUntouched) {
     ExpectSameMatrix(reused, before);
 }
 
-TEST(Mat3Rotation, AxisLengthDoesNotMatter) {
+TEST(RotationMatrix, AxisLengthDoesNotMatter) {
     Mat3 a, b;
     a.SetRotation(Vec3(0, 2, 0), 90);
     b.SetRotation(Vec3(0, 1, 0), 90);
     ExpectSameMatrix(a, b);
 }
 
-TEST(Mat3Rotation, HalfTurnIsNotExactBecausePiIsApproximate) {
+TEST(RotationMatrix, HalfTurnIsNotExactBecausePiIsApproximate) {
     Mat3 m;
     m.SetRotation(Vec3(0, 0, 1), 180);
     EXPECT_NE(m.row[0].x, -1.0);
@@ -56,7 +56,7 @@ TEST(Mat3Rotation, HalfTurnIsNotExactBecausePiIsApproximate) {
     EXPECT_NEAR(m.row[0].y, -std::sin(3.142), 1e-18);
 }
 
-TEST(Mat3Rotation, PositiveAngleTurnsCounterClockwiseAboutTheAxis) {
+TEST(RotationMatrix, PositiveAngleTurnsCounterClockwiseAboutTheAxis) {
     Mat3 m;
     m.SetRotation(Vec3(0, 0, 1), 90);
     Vec3 v = m * Vec3(1, 0, 0);
@@ -67,7 +67,7 @@ TEST(Mat3Rotation, PositiveAngleTurnsCounterClockwiseAboutTheAxis) {
     EXPECT_NEAR(v.z, -1.0, 1e-6);
 }
 
-TEST(Mat3Rotation, IsOrthonormalForAnyAxis) {
+TEST(RotationMatrix, IsOrthonormalForAnyAxis) {
     Mat3 m;
     m.SetRotation(Vec3(1, -2, 0.5), 37);
     for (int i = 0; i < 3; ++i) {

@@ -8,33 +8,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 // A fresh working folder for the test's lifetime: the bodies read their pictures by relative
 // name.
-class ScratchFolder {
+class PictureFolder {
   public:
-    ScratchFolder() {
-        char buffer[4096];
-        if (getcwd(buffer, sizeof buffer))
-            previous = buffer;
-        if (MakeScratchFolder("moonhop-bodies-", path)) {
-            ok = chdir(path.c_str()) == 0;
-        }
-    }
-    ~ScratchFolder() {
-        for (const std::string& file : files)
-            std::remove(file.c_str());
-        if (!previous.empty() && chdir(previous.c_str()) != 0)
-            std::abort();
-        if (!path.empty())
-            rmdir(path.c_str());
-    }
+    PictureFolder() : here(folder.Path()) {}
     // Writes an uncompressed 24-bit bitmap of one colour.
     void WriteBitmap(const char* name, int size, unsigned char r, unsigned char g,
                      unsigned char b) {
@@ -43,15 +24,12 @@ class ScratchFolder {
             pixels.insert(pixels.end(), {b, g, r});
         ASSERT_TRUE(WriteBytes(
             name, Bmp(size, size, 24, {}, PadRows(pixels, static_cast<size_t>(size) * 3))));
-        files.push_back(name);
     }
-    bool Ok() const { return ok; }
+    bool Ok() const { return folder.Ok() && here.Ok(); }
 
   private:
-    std::string previous;
-    std::string path;
-    std::vector<std::string> files;
-    bool ok = false;
+    ScratchFolder folder{"moonhop-bodies-"};
+    WorkingFolder here;
 };
 
 struct Pixel {
@@ -78,9 +56,9 @@ GLint LevelWidth(int level) {
 
 const int kSize = 64;
 
-class BodiesInContext : public ::testing::Test {
+class TexturedBodiesInContext : public ::testing::Test {
   protected:
-    BodiesInContext() : ctx(kSize, kSize) {}
+    TexturedBodiesInContext() : ctx(kSize, kSize) {}
     void SetUp() override {
         ASSERT_TRUE(ctx.Ok());
         ASSERT_TRUE(folder.Ok());
@@ -106,11 +84,11 @@ class BodiesInContext : public ::testing::Test {
         glLoadIdentity();
     }
     TestContext ctx;
-    ScratchFolder folder;
+    PictureFolder folder;
 };
 } // namespace
 
-TEST(BodiesWithoutContext, DrawBeforeCreateIsHarmless) {
+TEST(TexturedBodiesWithoutContext, DrawBeforeCreateIsHarmless) {
     Sphere sphere;
     StarSphere stars;
     LandingDisk disk;
@@ -120,7 +98,7 @@ TEST(BodiesWithoutContext, DrawBeforeCreateIsHarmless) {
     EXPECT_EQ(sphere.quadric, nullptr);
 }
 
-TEST(BodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
+TEST(TexturedBodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
     LandingDisk disk;
     disk.Create(70.0f, 70, 70, true);
     ASSERT_NE(disk.quadric, nullptr);
@@ -130,7 +108,22 @@ TEST(BodiesWithoutContext, CreateNeedsNoContextAndCanBeRepeated) {
     EXPECT_EQ(disk.stacks, 4);
 }
 
-TEST_F(BodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) {
+TEST(TexturedBodiesWithoutContext, LoadTextureWithoutAContextLeavesNoTextureName) {
+    PictureFolder folder; // no picture: nothing reaches OpenGL but the name and the binding
+    ASSERT_TRUE(folder.Ok());
+    LandingDisk disk;
+    {
+        TestContext ctx;
+        ASSERT_TRUE(ctx.Ok());
+        disk.LoadTexture();
+        ASSERT_NE(disk.texture, 0u);
+    }
+    ASSERT_EQ(wglGetCurrentContext(), nullptr);
+    disk.LoadTexture();
+    EXPECT_EQ(disk.texture, 0u); // not the name of a context that is gone
+}
+
+TEST_F(TexturedBodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) {
     folder.WriteBitmap("StarSphere.bmp", 8, 255, 0, 0);
     StarSphere stars;
     stars.LoadTexture();
@@ -147,7 +140,7 @@ TEST_F(BodiesInContext, LoadTextureLeavesTheNewTextureBoundWithMipmapFiltering) 
     EXPECT_EQ(stars.image.Width(), 0); // the pixels are freed at once
 }
 
-TEST_F(BodiesInContext, MissingPictureLeavesAnEmptyBoundTexture) {
+TEST_F(TexturedBodiesInContext, MissingPictureLeavesAnEmptyBoundTexture) {
     LandingDisk disk;
     disk.LoadTexture();
     EXPECT_NE(disk.texture, 0u);
@@ -156,7 +149,7 @@ TEST_F(BodiesInContext, MissingPictureLeavesAnEmptyBoundTexture) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(BodiesInContext, StarSphereDrawLeavesLightingAndCullingOnAndTexturingOff) {
+TEST_F(TexturedBodiesInContext, StarSphereDrawLeavesLightingAndCullingOnAndTexturingOff) {
     StarSphere stars;
     stars.Create(10000, 25, 25, true);
     stars.LoadTexture();
@@ -171,7 +164,7 @@ TEST_F(BodiesInContext, StarSphereDrawLeavesLightingAndCullingOnAndTexturingOff)
     EXPECT_EQ(Integer(GL_MODELVIEW_STACK_DEPTH), 1);
 }
 
-TEST_F(BodiesInContext, StarSphereShowsItsPictureUnlitFromInside) {
+TEST_F(TexturedBodiesInContext, StarSphereShowsItsPictureUnlitFromInside) {
     folder.WriteBitmap("StarSphere.bmp", 8, 255, 0, 0);
     StarSphere stars;
     stars.Create(10000, 25, 25, true);
@@ -186,7 +179,7 @@ TEST_F(BodiesInContext, StarSphereShowsItsPictureUnlitFromInside) {
     EXPECT_EQ(p.b, 0);
 }
 
-TEST_F(BodiesInContext, StarSphereWithoutPictureIsWhite) {
+TEST_F(TexturedBodiesInContext, StarSphereWithoutPictureIsWhite) {
     StarSphere stars;
     stars.Create(10000, 25, 25, true);
     stars.LoadTexture();
@@ -198,7 +191,7 @@ TEST_F(BodiesInContext, StarSphereWithoutPictureIsWhite) {
     EXPECT_EQ(p.b, 255);
 }
 
-TEST_F(BodiesInContext, LandingDiskWithoutPictureIsAGreyDiskOfRadius70) {
+TEST_F(TexturedBodiesInContext, LandingDiskWithoutPictureIsAGreyDiskOfRadius70) {
     LandingDisk disk;
     disk.Create(70.0f, 70, 70, true);
     disk.LoadTexture();
@@ -215,7 +208,7 @@ TEST_F(BodiesInContext, LandingDiskWithoutPictureIsAGreyDiskOfRadius70) {
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 }
 
-TEST_F(BodiesInContext, LandingDiskFacesUpAndModulatesItsPictureByGrey) {
+TEST_F(TexturedBodiesInContext, LandingDiskFacesUpAndModulatesItsPictureByGrey) {
     folder.WriteBitmap("LandingDisk.bmp", 8, 0, 255, 0);
     LandingDisk disk;
     disk.Create(70.0f, 70, 70, true);
@@ -229,7 +222,7 @@ TEST_F(BodiesInContext, LandingDiskFacesUpAndModulatesItsPictureByGrey) {
     EXPECT_EQ(centre.b, 0);
 }
 
-TEST_F(BodiesInContext, SphereSendsItsColourWithoutItsAlpha) {
+TEST_F(TexturedBodiesInContext, SphereSendsItsColourWithoutItsAlpha) {
     Sphere sphere;
     sphere.colour = Rgba(0, 0, 1, 0); // a transparent alpha here must not reach OpenGL
     sphere.Create(100.0f, 20, 20, false);
@@ -244,7 +237,7 @@ TEST_F(BodiesInContext, SphereSendsItsColourWithoutItsAlpha) {
     EXPECT_EQ(colour[3], 1.0f); // a three-component colour is opaque
 }
 
-TEST_F(BodiesInContext, SphereDrawsInItsColourAtTheOrigin) {
+TEST_F(TexturedBodiesInContext, SphereDrawsInItsColourAtTheOrigin) {
     Sphere sphere;
     sphere.colour = Rgba(0, 0, 1, 1);
     sphere.Create(50.0f, 30, 30, false);

@@ -1,6 +1,7 @@
 #include "tests/support/ScratchFolder.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 
@@ -22,4 +23,35 @@ bool MakeScratchFolder(const std::string& prefix, std::string& path) {
         }
     }
     return false;
+}
+
+ScratchFolder::ScratchFolder(const std::string& prefix) {
+    if (!MakeScratchFolder(prefix, path))
+        path.clear();
+}
+
+ScratchFolder::~ScratchFolder() {
+    if (path.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+WorkingFolder::WorkingFolder(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    previous = fs::current_path(error).string();
+    if (error || folder.empty())
+        return;
+    fs::current_path(folder, error);
+    entered = !error;
+}
+
+WorkingFolder::~WorkingFolder() {
+    if (!entered)
+        return;
+    std::error_code error;
+    std::filesystem::current_path(previous, error);
+    if (error)
+        std::abort();
 }

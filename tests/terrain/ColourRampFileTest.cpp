@@ -1,4 +1,5 @@
 #include "terrain/ColourRamp.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/Wine.h"
 #include "tests/terrain/PictureFiles.h"
 
@@ -15,19 +16,11 @@ void ExpectBytes(const Rgba& c, int r, int g, int b) {
     EXPECT_EQ(c.b, static_cast<float>(b * byteScale));
     EXPECT_EQ(c.a, 1.0f);
 }
-
-// Runs in folder for the lifetime of the object.
-struct InFolder {
-    explicit InFolder(const std::string& folder) : was(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~InFolder() { std::filesystem::current_path(was); }
-    std::filesystem::path was;
-};
 } // namespace
 
 TEST(ColourRampFile, TakesTheBottomRowOfATrueColourBitmap) {
-    std::string path = ScratchFolder("ramp24") + "/ramp.bmp";
+    ScratchFolder folder;
+    std::string path = folder.File("ramp.bmp");
     ASSERT_TRUE(WriteBmp24(
         path, {{{10, 20, 30}, {0, 0, 255}, {255, 255, 255}}, {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}}}));
     ColourRamp ramp(path.c_str());
@@ -40,7 +33,8 @@ TEST(ColourRampFile, TakesTheBottomRowOfATrueColourBitmap) {
 }
 
 TEST(ColourRampFile, TurnsAGreyBitmapIntoColoursWithoutReadingPastTheRow) {
-    std::string path = ScratchFolder("ramp8") + "/ramp.bmp";
+    ScratchFolder folder;
+    std::string path = folder.File("ramp.bmp");
     ASSERT_TRUE(WriteGreyBmp8(path, {{0, 64, 128, 200, 255}}));
     ColourRamp ramp(path.c_str());
     ASSERT_EQ(ramp.count, 5);
@@ -49,7 +43,8 @@ TEST(ColourRampFile, TurnsAGreyBitmapIntoColoursWithoutReadingPastTheRow) {
 }
 
 TEST(ColourRampFile, DropsTheAlphaOfATargaWithAlpha) {
-    std::string path = ScratchFolder("ramp32") + "/ramp.tga";
+    ScratchFolder folder;
+    std::string path = folder.File("ramp.tga");
     ASSERT_TRUE(WriteTga32(path, {{10, 20, 30, 0, 40, 50, 60, 128}}));
     ColourRamp ramp(path.c_str());
     ASSERT_EQ(ramp.count, 2);
@@ -58,17 +53,19 @@ TEST(ColourRampFile, DropsTheAlphaOfATargaWithAlpha) {
 }
 
 TEST(ColourRampFile, ByDefaultReadsTheMoonRampFromTheWorkingFolder) {
-    std::string folder = ScratchFolder("rampdefault");
-    ASSERT_TRUE(WriteBmp24(folder + "/1DTexture_Moon.bmp", {{{1, 2, 3}, {4, 5, 6}}}));
-    InFolder here(folder);
+    ScratchFolder folder;
+    ASSERT_TRUE(WriteBmp24(folder.File("1DTexture_Moon.bmp"), {{{1, 2, 3}, {4, 5, 6}}}));
+    WorkingFolder here(folder.Path());
+    ASSERT_TRUE(here.Ok());
     ColourRamp ramp;
     ASSERT_EQ(ramp.count, 2);
     ExpectBytes(ramp.colours[1], 6, 5, 4);
 }
 
 TEST(ColourRampFile, AMissingPictureLeavesNoColours) {
-    std::string folder = ScratchFolder("rampmissing");
-    InFolder here(folder);
+    ScratchFolder folder;
+    WorkingFolder here(folder.Path());
+    ASSERT_TRUE(here.Ok());
     ColourRamp missing;
     EXPECT_EQ(missing.count, 0);
 }
@@ -77,8 +74,8 @@ TEST(ColourRampFile, ABrokenPictureLeavesNoColours) {
     if (UnderWine())
         GTEST_SKIP() << "Wine's bitmap loader reads a cut-off bitmap file as if the missing bytes "
                         "were zeros";
-    std::string folder = ScratchFolder("rampbroken");
-    std::string path = folder + "/1DTexture_Moon.bmp";
+    ScratchFolder folder;
+    std::string path = folder.File("1DTexture_Moon.bmp");
     ASSERT_TRUE(WriteBmp24(path, {{{1, 2, 3}}}));
     std::filesystem::resize_file(path, 40);
     ColourRamp broken(path.c_str());
@@ -90,7 +87,8 @@ TEST(ColourRampFile, TheBuildsMoonRampHasColours) {
     const char* data = std::getenv("MOONHOP_TEST_DATA");
     if (data == nullptr || !std::filesystem::exists(std::string(data) + "/1DTexture_Moon.bmp"))
         GTEST_SKIP() << "no painted ramp beside the build";
-    InFolder here(data);
+    WorkingFolder here(data);
+    ASSERT_TRUE(here.Ok());
     ColourRamp ramp;
     EXPECT_GT(ramp.count, 1);
 }

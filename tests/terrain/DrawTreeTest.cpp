@@ -1,8 +1,9 @@
-#include "platform/Win32.h"
 #include "terrain/DrawTree.h"
+#include "platform/Win32.h"
 #include "terrain/HeightTable.h"
 #include "terrain/TriVertex.h"
 #include "tests/scene/Feedback.h"
+#include "tests/scene/Vec3Checks.h"
 #include "tests/support/TestContext.h"
 #include "tests/terrain/Octahedron.h"
 
@@ -37,13 +38,7 @@ std::vector<TriVertex*> DrawnCorners(const TriNode* n) {
     return {n->Corner(0), n->Corner(1), n->Corner(2)};
 }
 
-void ExpectNear(const Vec3& a, const Vec3& b, double tolerance) {
-    EXPECT_NEAR(a.x, b.x, tolerance);
-    EXPECT_NEAR(a.y, b.y, tolerance);
-    EXPECT_NEAR(a.z, b.z, tolerance);
-}
-
-class DrawTreeTest : public ::testing::Test {
+class DrawTreeStyles : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(context.Ok());
@@ -52,7 +47,8 @@ class DrawTreeTest : public ::testing::Test {
         glDisable(GL_CULL_FACE);
         // A flipped root (F1) and an unflipped one (F2), two levels deep.
         for (int face = 0; face < 2; ++face) {
-            moon.Root(face)->SubdivideToDepth(0, true, 700, nullptr, 3);
+            moon.Root(face)->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700,
+                                              nullptr, 3);
             moon.Root(face)->RegisterCorners();
             Leaves(moon.Root(face), leaves);
         }
@@ -70,7 +66,7 @@ class DrawTreeTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(DrawTreeTest, EveryStyleEmitsEachLeafOnceInTreeOrder) {
+TEST_F(DrawTreeStyles, EveryStyleEmitsEachLeafOnceInTreeOrder) {
     ASSERT_EQ(leaves.size(), 32u);
     for (DrawMode mode : {Flat, Smooth, HeightColoured}) {
         SCOPED_TRACE(mode);
@@ -88,7 +84,7 @@ TEST_F(DrawTreeTest, EveryStyleEmitsEachLeafOnceInTreeOrder) {
     }
 }
 
-TEST_F(DrawTreeTest, WireEmitsEachLeafAsAClosedLoop) {
+TEST_F(DrawTreeStyles, WireEmitsEachLeafAsAClosedLoop) {
     std::vector<FedPrimitive> fed = Feedback(Drawing(Wire));
     EXPECT_EQ(CountKind(fed, FedPrimitive::Polygon), 0u);
     EXPECT_EQ(CountKind(fed, FedPrimitive::Line), 96u); // line-reset tokens included
@@ -100,15 +96,13 @@ TEST_F(DrawTreeTest, WireEmitsEachLeafAsAClosedLoop) {
             ASSERT_EQ(segment.vertices.size(), 2u);
             Vec3 from = WindowPosition(corners[j]->position, cube);
             Vec3 to = WindowPosition(corners[(j + 1) % 3]->position, cube);
-            ExpectNear(Vec3(segment.vertices[0].x, segment.vertices[0].y, 0),
-                       Vec3(from.x, from.y, 0), 1e-3);
-            ExpectNear(Vec3(segment.vertices[1].x, segment.vertices[1].y, 0), Vec3(to.x, to.y, 0),
-                       1e-3);
+            ExpectFedAt(segment.vertices[0], from);
+            ExpectFedAt(segment.vertices[1], to);
         }
     }
 }
 
-TEST_F(DrawTreeTest, WireSendsNoNormalAndComputesNone) {
+TEST_F(DrawTreeStyles, WireSendsNoNormalAndComputesNone) {
     glNormal3d(0, 0, 1);
     for (const Vec3& n : FedNormals(Drawing(Wire)))
         ExpectNear(n, Vec3(0, 0, 1), 1e-5);
@@ -118,7 +112,7 @@ TEST_F(DrawTreeTest, WireSendsNoNormalAndComputesNone) {
     }
 }
 
-TEST_F(DrawTreeTest, FlatGivesEveryCornerTheFaceNormal) {
+TEST_F(DrawTreeStyles, FlatGivesEveryCornerTheFaceNormal) {
     glNormal3d(0, 0, 1);
     std::vector<Vec3> normals = FedNormals(Drawing(Flat));
     ASSERT_EQ(normals.size(), 3 * leaves.size());
@@ -127,7 +121,7 @@ TEST_F(DrawTreeTest, FlatGivesEveryCornerTheFaceNormal) {
     EXPECT_EQ(leaves[0]->Corner(0)->normal, Vec3(0, 0, 0));
 }
 
-TEST_F(DrawTreeTest, SmoothGivesEveryCornerItsVertexNormal) {
+TEST_F(DrawTreeStyles, SmoothGivesEveryCornerItsVertexNormal) {
     for (DrawMode mode : {Smooth, HeightColoured}) {
         SCOPED_TRACE(mode);
         std::vector<Vec3> normals = FedNormals(Drawing(mode));
@@ -140,7 +134,7 @@ TEST_F(DrawTreeTest, SmoothGivesEveryCornerItsVertexNormal) {
     }
 }
 
-TEST_F(DrawTreeTest, HeightColouredAsksTheTableForEveryCorner) {
+TEST_F(DrawTreeStyles, HeightColouredAsksTheTableForEveryCorner) {
     DistanceTable table;
     glColor4f(0.1f, 0.2f, 0.3f, 0.4f);
     std::vector<FedPrimitive> fed = Feedback(Drawing(HeightColoured, &table));
@@ -157,7 +151,7 @@ TEST_F(DrawTreeTest, HeightColouredAsksTheTableForEveryCorner) {
     }
 }
 
-TEST_F(DrawTreeTest, OtherStylesLeaveTheColourToTheCaller) {
+TEST_F(DrawTreeStyles, OtherStylesLeaveTheColourToTheCaller) {
     DistanceTable table;
     for (DrawMode mode : {Wire, Flat, Smooth}) {
         glColor4f(0.1f, 0.2f, 0.3f, 0.4f);

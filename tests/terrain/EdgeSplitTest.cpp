@@ -16,8 +16,8 @@ const double golden = 1e-9;
 
 // One face of a seed, the seed's edges freed with it.
 struct SeedFace {
-    SeedFace(double radius, int face, bool rough) : seed(radius, false) {
-        tree.reset(seed.MakeTree(face, false));
+    SeedFace(double radius, int face, bool rough) : seed(radius, SeedPart::Whole) {
+        tree.reset(seed.MakeTree(face, EdgeOwner::Seed));
         tree->root->rough = rough;
     }
     ~SeedFace() {
@@ -33,19 +33,12 @@ double MidpointDistance(const TriEdge* e) {
 }
 } // namespace
 
-TEST(RandomSequence, StartsFromZeroAsTheMoonExpects) {
-    SeedRandom(0);
-    EXPECT_EQ(NextRandom(), 38);
-    EXPECT_EQ(NextRandom(), 7719);
-    EXPECT_EQ(NextRandom(), 21238);
-}
-
-TEST(SplitSeed, ACornerWithAZeroCoordinateSeedsZero) {
+TEST(EdgeSplitSeed, ACornerWithAZeroCoordinateSeedsZero) {
     EXPECT_EQ(SplitSeed(Vec3(0, 0, 700), 1), 0u);
     EXPECT_EQ(SplitSeed(Vec3(-350.5, 0, 12), 4), 0u);
 }
 
-TEST(SplitSeed, TruncatesTheProductTowardZeroAndKeepsTheLowBits) {
+TEST(EdgeSplitSeed, TruncatesTheProductTowardZeroAndKeepsTheLowBits) {
     EXPECT_EQ(SplitSeed(Vec3(1.5, 2, 3), 2), 18u);          // ((3*2)*1.5)*2
     EXPECT_EQ(SplitSeed(Vec3(1, 1, 2.9), 1), 2u);           // 2.9 -> 2
     EXPECT_EQ(SplitSeed(Vec3(-1, 1, 2.9), 1), 0xfffffffeu); // -2.9 -> -2
@@ -53,7 +46,7 @@ TEST(SplitSeed, TruncatesTheProductTowardZeroAndKeepsTheLowBits) {
     EXPECT_EQ(SplitSeed(Vec3(-1, 1, 4294967301.0), 1), 0xfffffffbu);
 }
 
-TEST(SplitSeed, AProductOutsideSixtyFourBitsSeedsZero) {
+TEST(EdgeSplitSeed, AProductOutsideSixtyFourBitsSeedsZero) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     EXPECT_EQ(SplitSeed(Vec3(nan, 1, 1), 1), 0u);
@@ -65,7 +58,7 @@ TEST(SplitSeed, AProductOutsideSixtyFourBitsSeedsZero) {
 TEST(EdgeSplit, FirstRoughSplitOfTheFirstFacePlacesTheKnownMidpoints) {
     SeedFace f1(700, 0, true);
     SeedRandom(12345); // the split reseeds itself from its first corner, +Z
-    f1.tree->root->Subdivide(1, true, 700, nullptr);
+    f1.tree->root->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     TriEdge* const* e = f1.tree->root->edges; // E2, E1, E3
     EXPECT_NEAR(MidpointDistance(e[0]), 676.4571352980138, golden);
     EXPECT_NEAR(MidpointDistance(e[1]), 687.5202868550756, golden);

@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace {
-class MoonDrawTest : public ::testing::Test {
+class MoonDraw : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(context.Ok());
@@ -20,7 +20,7 @@ class MoonDrawTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(MoonDrawTest, TheMoonDrawsEveryLeafInItsBaseColour) {
+TEST_F(MoonDraw, TheMoonDrawsEveryLeafInItsBaseColour) {
     Terrain moon(700);
     glColor4f(0, 0, 0, 0.5f);
     std::vector<FedPrimitive> fed = Feedback([&] { moon.Draw(); });
@@ -36,7 +36,7 @@ TEST_F(MoonDrawTest, TheMoonDrawsEveryLeafInItsBaseColour) {
     EXPECT_EQ(fed.size(), 3u * 3461u);
 }
 
-TEST_F(MoonDrawTest, TheMoonInHeightColoursTakesEveryCornerFromItsRamp) {
+TEST_F(MoonDraw, TheMoonInHeightColoursTakesEveryCornerFromItsRamp) {
     Terrain moon(700);
     moon.SetDrawMode(HeightColoured);
     std::vector<FedPrimitive> fed = Feedback([&] { moon.Draw(); });

@@ -6,9 +6,9 @@
 #include "terrain/TriTree.h"
 
 struct Octahedron {
-    explicit Octahedron(double radius, bool rough = true) : seed(radius, false) {
+    explicit Octahedron(double radius, bool rough = true) : seed(radius, SeedPart::Whole) {
         for (int i = 0; i < OctahedronSeed::faceCount; ++i) {
-            trees[i] = seed.MakeTree(i, false);
+            trees[i] = seed.MakeTree(i, EdgeOwner::Seed);
             trees[i]->root->rough = rough;
         }
     }

@@ -2,16 +2,6 @@
 
 #include "tests/support/PictureBytes.h"
 
-#include <filesystem>
-#include <gtest/gtest.h>
-
-std::string ScratchFolder(const std::string& name) {
-    std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder.string();
-}
-
 bool WriteBmp24(const std::string& path, const std::vector<std::vector<Bgr>>& rows) {
     Bytes pixels;
     for (const std::vector<Bgr>& row : rows)

@@ -9,9 +9,6 @@ struct Bgr {
     std::uint8_t b, g, r;
 };
 
-// A fresh folder under the test temporary directory.
-std::string ScratchFolder(const std::string& name);
-
 // An uncompressed 24-bit BMP; rows[0] is the bottom row.
 bool WriteBmp24(const std::string& path, const std::vector<std::vector<Bgr>>& rows);
 // An uncompressed 8-bit BMP with a grey palette (entry i is grey i); rows[0] is the bottom row.

@@ -10,7 +10,7 @@ namespace {
 const int f2 = 1;
 } // namespace
 
-TEST(IsNear, IsFalseAtExactlyReachOverD) {
+TEST(RefinementIsNear, IsFalseAtExactlyReachOverD) {
     Octahedron o(3);
     TriNode* n = o.Root(f2);
     Vec3 point(7, 1, 1); // 6 from the centroid
@@ -19,7 +19,7 @@ TEST(IsNear, IsFalseAtExactlyReachOverD) {
     EXPECT_FALSE(n->IsNear(point, 11.999999, 2, 6));
 }
 
-TEST(IsNear, IsFalseFromTheDepthLimitOnEvenAtTheCentroid) {
+TEST(RefinementIsNear, IsFalseFromTheDepthLimitOnEvenAtTheCentroid) {
     Octahedron o(3);
     Vec3 centroid(1, 1, 1);
     EXPECT_TRUE(o.Root(f2)->IsNear(centroid, 1.0, 5, 6));
@@ -27,29 +27,29 @@ TEST(IsNear, IsFalseFromTheDepthLimitOnEvenAtTheCentroid) {
     EXPECT_FALSE(o.Root(f2)->IsNear(centroid, 1e9, 7, 6));
 }
 
-TEST(Collapse, LeavesPermanentChildrenAlone) {
+TEST(RefinementCollapse, LeavesPermanentChildrenAlone) {
     Octahedron o(700);
-    o.Root(0)->Subdivide(1, true, 700, nullptr);
+    o.Root(0)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     LiveCounts before = LiveCounts::Now();
     o.Root(0)->Collapse();
     EXPECT_FALSE(o.Root(0)->IsLeaf());
     EXPECT_TRUE(LiveCounts::Now() == before);
 }
 
-TEST(Collapse, OfALeafDoesNothing) {
+TEST(RefinementCollapse, OfALeafDoesNothing) {
     Octahedron o(700);
     LiveCounts before = LiveCounts::Now();
     o.Root(3)->Collapse();
     EXPECT_TRUE(LiveCounts::Now() == before);
 }
 
-TEST(Collapse, FreesTheMidpointsNoNeighbourUses) {
+TEST(RefinementCollapse, FreesTheMidpointsNoNeighbourUses) {
     Octahedron o(700);
     LiveCounts start = LiveCounts::Now();
     TriNode* f1 = o.Root(0);
     TriNode* f2 = o.Root(1);
-    f1->Subdivide(1, false, 700, nullptr);
-    f2->Subdivide(1, false, 700, nullptr); // shares E3 with F1
+    f1->Subdivide(1, TriNode::kCollapsible, 700, nullptr);
+    f2->Subdivide(1, TriNode::kCollapsible, 700, nullptr); // shares E3 with F1
     LiveCounts both = LiveCounts::Now();
     EXPECT_EQ(both.vertices - start.vertices, 5);
     EXPECT_EQ(both.edges - start.edges, 2 * 9 - 2);
@@ -68,27 +68,28 @@ TEST(Collapse, FreesTheMidpointsNoNeighbourUses) {
     EXPECT_TRUE(LiveCounts::Now() == start);
 }
 
-TEST(RefineNear, SplitsLeavesInReachAndCollapsesThemBehind) {
+TEST(RefinementPass, SplitsLeavesInReachAndCollapsesThemBehind) {
     Octahedron o(700);
     LiveCounts start = LiveCounts::Now();
     TriNode* root = o.Root(1);
     Vec3 centroid(700.0 / 3, 700.0 / 3, 700.0 / 3);
     // Reach 1000: the root (d 1) and its children (d 2, 500) refine; d 3 is the limit.
-    root->RefineNear(centroid, 1000, 0, false, 700, nullptr, 3);
+    root->RefineNear(centroid, 1000, TriNode::kRootLevel, TriNode::kCollapsible, 700, nullptr, 3);
     MeshCensus near;
     near.AddTree(root);
     EXPECT_EQ(near.leavesAtLevel[2], 16);
     EXPECT_FALSE(root->children[0]->permanent);
 
-    root->RefineNear(centroid * 100.0, 1000, 0, false, 700, nullptr, 3);
+    root->RefineNear(centroid * 100.0, 1000, TriNode::kRootLevel, TriNode::kCollapsible, 700,
+                     nullptr, 3);
     EXPECT_TRUE(root->IsLeaf());
     EXPECT_TRUE(LiveCounts::Now() == start);
 }
 
-TEST(RegisterCorners, RegistersEveryLeafAtItsThreeCorners) {
+TEST(RefinementRegisterCorners, RegistersEveryLeafAtItsThreeCorners) {
     Octahedron o(700);
     TriNode* root = o.Root(0);
-    root->SubdivideToDepth(0, true, 700, nullptr, 2);
+    root->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700, nullptr, 2);
     root->RegisterCorners();
     TriNode* centre = root->children[3];
     for (int i = 0; i < 3; ++i) {
@@ -102,7 +103,7 @@ TEST(RegisterCorners, RegistersEveryLeafAtItsThreeCorners) {
     }
 }
 
-TEST(RegisterCorners, AgainWithoutAPassRepeatsEntriesUpToSix) {
+TEST(RefinementRegisterCorners, AgainWithoutAPassRepeatsEntriesUpToSix) {
     Octahedron o(700);
     TriNode* root = o.Root(0);
     root->RegisterCorners();

@@ -10,7 +10,7 @@
 namespace {
 const Rgba domeBlue(0.4f, 0.5215686559677124f, 0.9176470637321472f, 0.4f);
 
-class SceneryDrawTest : public ::testing::Test {
+class SceneryDraw : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(context.Ok());
@@ -47,7 +47,7 @@ void LookFrom(const Vec3& eye, const Vec3& target) {
 }
 } // namespace
 
-TEST_F(SceneryDrawTest, ADomeDrawsItsLeavesSmoothInItsTranslucentColour) {
+TEST_F(SceneryDraw, ADomeDrawsItsLeavesSmoothInItsTranslucentColour) {
     Dome dome(35, domeBlue);
     LookAtCube(40);
     std::vector<FedPrimitive> fed = Feedback([&] { dome.Draw(); });
@@ -61,7 +61,7 @@ TEST_F(SceneryDrawTest, ADomeDrawsItsLeavesSmoothInItsTranslucentColour) {
         EXPECT_GT(n.Length(), 0.99);
 }
 
-TEST_F(SceneryDrawTest, ADomeSeenFromInsideWithCullingDrawsNothing) {
+TEST_F(SceneryDraw, ADomeSeenFromInsideWithCullingDrawsNothing) {
     Dome dome(210, Rgba(1, 1, 1, 1));
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_CULL_FACE);
@@ -76,7 +76,7 @@ TEST_F(SceneryDrawTest, ADomeSeenFromInsideWithCullingDrawsNothing) {
     glDisable(GL_DEPTH_TEST);
 }
 
-TEST_F(SceneryDrawTest, ABoxDrawsSixOutwardQuadsAndLeavesItsTranslation) {
+TEST_F(SceneryDraw, ABoxDrawsSixOutwardQuadsAndLeavesItsTranslation) {
     BaseBox box(40, 80, 40);
     box.colour = Rgba::FromBytes(128, 128, 255);
     box.position = Vec3(-40, 40, -40);

@@ -31,7 +31,7 @@ void ExpectOutwardAndCounterClockwise(const TriNode* n) {
 }
 } // namespace
 
-TEST(OctahedronSeedFaces, AreClosedOutwardAndCounterClockwise) {
+TEST(SubdivideSeedFaces, AreClosedOutwardAndCounterClockwise) {
     Octahedron o(700);
     for (int i = 0; i < OctahedronSeed::faceCount; ++i) {
         SCOPED_TRACE(i);
@@ -46,13 +46,13 @@ TEST(OctahedronSeedFaces, AreClosedOutwardAndCounterClockwise) {
     EXPECT_EQ(o.Root(0)->Corner(0)->position, Vec3(0, 0, 700));
 }
 
-TEST(OctahedronSeedFaces, TheUpperHalfHasNoLowerFaces) {
+TEST(SubdivideSeedFaces, TheUpperHalfHasNoLowerFaces) {
     LiveCounts before = LiveCounts::Now();
-    OctahedronSeed upper(35, true);
+    OctahedronSeed upper(35, SeedPart::UpperHalf);
     EXPECT_EQ(upper.vertices[5], nullptr);
-    EXPECT_EQ(upper.MakeTree(4, true), nullptr);
-    EXPECT_EQ(upper.MakeTree(-1, true), nullptr);
-    EXPECT_EQ(upper.MakeTree(8, true), nullptr);
+    EXPECT_EQ(upper.MakeTree(4, EdgeOwner::Roots), nullptr);
+    EXPECT_EQ(upper.MakeTree(-1, EdgeOwner::Roots), nullptr);
+    EXPECT_EQ(upper.MakeTree(8, EdgeOwner::Roots), nullptr);
     EXPECT_EQ(LiveCounts::Now().vertices - before.vertices, 5);
     EXPECT_EQ(LiveCounts::Now().edges - before.edges, 8);
     upper.ReleaseUnusedEdges();
@@ -64,7 +64,7 @@ TEST(Subdivide, MakesFourChildrenThatKeepTheCornersAndTheWinding) {
         SCOPED_TRACE(face);
         Octahedron o(700);
         TriNode* root = o.Root(face);
-        root->Subdivide(1, false, 700, nullptr);
+        root->Subdivide(1, TriNode::kCollapsible, 700, nullptr);
         ASSERT_FALSE(root->IsLeaf());
         for (int i = 0; i < 4; ++i) {
             TriNode* child = root->children[i];
@@ -86,8 +86,8 @@ TEST(Subdivide, MakesFourChildrenThatKeepTheCornersAndTheWinding) {
 
 TEST(Subdivide, TheSameSeedStateGivesTheSameMidpoints) {
     Octahedron a(700), b(700);
-    a.Root(2)->Subdivide(1, true, 700, nullptr);
-    b.Root(2)->Subdivide(1, true, 700, nullptr);
+    a.Root(2)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
+    b.Root(2)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(a.Root(2)->edges[i]->Midpoint()->position,
                   b.Root(2)->edges[i]->Midpoint()->position);
@@ -97,10 +97,10 @@ TEST(Subdivide, AfterANeighbourSplitTheNewMidpointsTakeTheNextNumbers) {
     // F2 (E3, E4, E5) is seeded from +Y with 0. Alone, E3 takes the first number; once F1 has
     // split the shared E3, E4 takes it and E5 the second.
     Octahedron alone(700), after(700);
-    alone.Root(1)->Subdivide(1, true, 700, nullptr);
-    after.Root(0)->Subdivide(1, true, 700, nullptr);
+    alone.Root(1)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
+    after.Root(0)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     TriVertex* shared = after.Root(0)->edges[2]->Midpoint();
-    after.Root(1)->Subdivide(1, true, 700, nullptr);
+    after.Root(1)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     EXPECT_EQ(after.Root(1)->edges[0]->Midpoint(), shared);
     EXPECT_NEAR(alone.Root(1)->edges[0]->Midpoint()->position.Length(), 676.4571352980138, 1e-9);
     EXPECT_NEAR(after.Root(1)->edges[1]->Midpoint()->position.Length(), 676.4571352980138, 1e-9);
@@ -109,17 +109,17 @@ TEST(Subdivide, AfterANeighbourSplitTheNewMidpointsTakeTheNextNumbers) {
 
 TEST(Subdivide, OnANodeThatHasChildrenChangesNothing) {
     Octahedron o(700);
-    o.Root(0)->Subdivide(1, true, 700, nullptr);
+    o.Root(0)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     LiveCounts before = LiveCounts::Now();
     TriNode* first = o.Root(0)->children[0];
-    o.Root(0)->Subdivide(1, true, 700, nullptr);
+    o.Root(0)->Subdivide(1, TriNode::kPermanent, 700, nullptr);
     EXPECT_TRUE(LiveCounts::Now() == before);
     EXPECT_EQ(o.Root(0)->children[0], first);
 }
 
 TEST(SubdivideToDepth, LimitFiveGivesTwoHundredFiftySixPermanentLeavesAtLevelFour) {
     Octahedron o(700);
-    o.Root(4)->SubdivideToDepth(0, true, 700, nullptr, 5);
+    o.Root(4)->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700, nullptr, 5);
     MeshCensus census;
     census.AddTree(o.Root(4));
     EXPECT_EQ(census.leaves, 256);
@@ -130,16 +130,16 @@ TEST(SubdivideToDepth, LimitFiveGivesTwoHundredFiftySixPermanentLeavesAtLevelFou
 TEST(SubdivideToDepth, LimitOneChangesNothing) {
     Octahedron o(700);
     LiveCounts before = LiveCounts::Now();
-    o.Root(0)->SubdivideToDepth(0, true, 700, nullptr, 1);
+    o.Root(0)->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700, nullptr, 1);
     EXPECT_TRUE(o.Root(0)->IsLeaf());
     EXPECT_TRUE(LiveCounts::Now() == before);
 }
 
 TEST(SubdivideToDepth, CopiesRoughnessDownToEveryChild) {
     Octahedron o(700, false);
-    o.Root(0)->Subdivide(1, true, 700, nullptr); // children start smooth
+    o.Root(0)->Subdivide(1, TriNode::kPermanent, 700, nullptr); // children start smooth
     o.Root(0)->rough = true;
-    o.Root(0)->SubdivideToDepth(0, true, 700, nullptr, 3);
+    o.Root(0)->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 700, nullptr, 3);
     for (TriNode* child : o.Root(0)->children) {
         EXPECT_TRUE(child->rough);
         for (TriNode* grandchild : child->children)

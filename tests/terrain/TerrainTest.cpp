@@ -1,5 +1,5 @@
-#include "terrain/ColourRamp.h"
 #include "terrain/Terrain.h"
+#include "terrain/ColourRamp.h"
 #include "terrain/TriEdge.h"
 #include "terrain/TriTree.h"
 #include "terrain/TriVertex.h"
@@ -68,7 +68,7 @@ TriNode* OtherUser(TriNode* n, const TriEdge* e, const TriNode* self) {
     return nullptr;
 }
 
-class MoonTest : public ::testing::Test {
+class TerrainBuilt : public ::testing::Test {
   protected:
     void SetUp() override {
         before = LiveCounts::Now();
@@ -79,7 +79,7 @@ class MoonTest : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(MoonTest, ConstructionGrowsTheKnownMoon) {
+TEST_F(TerrainBuilt, ConstructionGrowsTheKnownMoon) {
     MeshCensus c = Census(*moon);
     EXPECT_EQ(c.nodes, 2728);
     EXPECT_EQ(c.leaves, 2048);
@@ -97,7 +97,7 @@ TEST_F(MoonTest, ConstructionGrowsTheKnownMoon) {
     EXPECT_TRUE(top);
 }
 
-TEST_F(MoonTest, EveryLeafFacesOutward) {
+TEST_F(TerrainBuilt, EveryLeafFacesOutward) {
     int inward = 0;
     std::function<void(const TriNode*)> visit = [&](const TriNode* n) {
         if (n->IsLeaf()) {
@@ -113,20 +113,20 @@ TEST_F(MoonTest, EveryLeafFacesOutward) {
     EXPECT_EQ(inward, 0);
 }
 
-TEST_F(MoonTest, LiveRecordsAreExactlyTheReachableOnes) {
+TEST_F(TerrainBuilt, LiveRecordsAreExactlyTheReachableOnes) {
     ExpectLiveEqualsReachable(*moon);
     moon->UpdateDetail(Vec3(0, 730, 0));
     ExpectLiveEqualsReachable(*moon);
 }
 
-TEST_F(MoonTest, DestructionFreesEveryNodeEdgeAndVertex) {
+TEST_F(TerrainBuilt, DestructionFreesEveryNodeEdgeAndVertex) {
     moon->UpdateDetail(Vec3(0, 730, 0));
     moon->UpdateDetail(Vec3(300, 660, 0));
     moon.reset();
     EXPECT_TRUE(LiveCounts::Now() == before);
 }
 
-TEST_F(MoonTest, StartsSmoothInTheBaseColour) {
+TEST_F(TerrainBuilt, StartsSmoothInTheBaseColour) {
     EXPECT_EQ(moon->drawMode, Smooth);
     Rgba base = Rgba::FromBytes(226, 180, 88);
     EXPECT_EQ(moon->colour.r, base.r);
@@ -136,7 +136,7 @@ TEST_F(MoonTest, StartsSmoothInTheBaseColour) {
     EXPECT_EQ(moon->radius, 700.0);
 }
 
-TEST_F(MoonTest, DrawModeWrapsPastTheLastStyle) {
+TEST_F(TerrainBuilt, DrawModeWrapsPastTheLastStyle) {
     moon->SetDrawMode(3);
     EXPECT_EQ(moon->drawMode, HeightColoured);
     moon->SetDrawMode(moon->drawMode + 1);
@@ -147,21 +147,21 @@ TEST_F(MoonTest, DrawModeWrapsPastTheLastStyle) {
     EXPECT_EQ(moon->drawMode, Wire);
 }
 
-TEST_F(MoonTest, FirstRefinementAtTheLandersStartSplitsTheKnownLeaves) {
+TEST_F(TerrainBuilt, FirstRefinementAtTheLandersStartSplitsTheKnownLeaves) {
     moon->UpdateDetail(Vec3(0, 730, 0));
     MeshCensus c = Census(*moon);
     EXPECT_EQ(c.leaves, 3461);
     EXPECT_EQ(c.leavesAtLevel[5], 1884);
 }
 
-TEST_F(MoonTest, RefiningTheSamePointAgainChangesNothing) {
+TEST_F(TerrainBuilt, RefiningTheSamePointAgainChangesNothing) {
     moon->UpdateDetail(Vec3(0, 730, 0));
     LiveCounts once = LiveCounts::Now();
     moon->UpdateDetail(Vec3(0, 730, 0));
     EXPECT_TRUE(LiveCounts::Now() == once);
 }
 
-TEST_F(MoonTest, APointOutOfARootsReachLeavesThatTreeAlone) {
+TEST_F(TerrainBuilt, APointOutOfARootsReachLeavesThatTreeAlone) {
     moon->UpdateDetail(Vec3(0, 730, 0));
     TriNode* f1 = moon->roots[0]->root;
     MeshCensus was = Census(f1);
@@ -178,7 +178,7 @@ TEST_F(MoonTest, APointOutOfARootsReachLeavesThatTreeAlone) {
     ExpectLiveEqualsReachable(*moon);
 }
 
-TEST_F(MoonTest, MovingAwayFromARefinedLeafCollapsesItAndFreesItsOwnMidpoints) {
+TEST_F(TerrainBuilt, MovingAwayFromARefinedLeafCollapsesItAndFreesItsOwnMidpoints) {
     moon->UpdateDetail(Vec3(0, 730, 0));
     TriNode* root = moon->roots[0]->root;
     TriNode* n = RefinedLevelFour(root);

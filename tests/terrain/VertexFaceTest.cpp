@@ -42,7 +42,7 @@ TEST(VertexFaces, RemovingANodeDropsEveryEntryOfItAndKeepsTheOthersInOrder) {
     EXPECT_EQ(v.faceCount, 2);
 }
 
-TEST(VertexNormal, WithoutFacesIsZeroAndNotCached) {
+TEST(VertexFaceNormal, WithoutFacesIsZeroAndNotCached) {
     Octahedron o(700);
     TriVertex v(Vec3(0, 700, 0));
     EXPECT_EQ(v.VertexNormal(), Vec3(0, 0, 0));
@@ -50,7 +50,7 @@ TEST(VertexNormal, WithoutFacesIsZeroAndNotCached) {
     EXPECT_EQ(v.VertexNormal(), o.Root(1)->normal);
 }
 
-TEST(VertexNormal, IsTheNormalisedSumOfTheFacesAndStaysOnceComputed) {
+TEST(VertexFaceNormal, IsTheNormalisedSumOfTheFacesAndStaysOnceComputed) {
     Octahedron o(700);
     TriVertex* top = o.Root(0)->Corner(2); // +Y, shared by F1..F4
     ASSERT_EQ(top->position, Vec3(0, 700, 0));
@@ -64,12 +64,12 @@ TEST(VertexNormal, IsTheNormalisedSumOfTheFacesAndStaysOnceComputed) {
     EXPECT_EQ(top->VertexNormal(), n);
 }
 
-TEST(NodeDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
+TEST(VertexFaceDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
     Octahedron o(700);
     TriNode* f1 = o.Root(0);
     TriNode* f2 = o.Root(1);
-    f1->Subdivide(1, false, 700, nullptr);
-    f2->Subdivide(1, false, 700, nullptr);
+    f1->Subdivide(1, TriNode::kCollapsible, 700, nullptr);
+    f2->Subdivide(1, TriNode::kCollapsible, 700, nullptr);
     f1->RegisterCorners();
     f2->RegisterCorners();
     TriVertex* shared = f1->edges[2]->Midpoint(); // on E3, kept alive by F2's children
@@ -94,14 +94,15 @@ TEST(NodeDestruction, LeavesTheFaceListsOfCornersANeighbourKeeps) {
     EXPECT_EQ(shared->VertexNormal(), expected);
 }
 
-TEST(NodeDestruction, TreesThatOwnTheirEdgesFreeEverything) {
+TEST(VertexFaceDestruction, TreesThatOwnTheirEdgesFreeEverything) {
     LiveCounts before = LiveCounts::Now();
     {
-        OctahedronSeed upper(35, true);
+        OctahedronSeed upper(35, SeedPart::UpperHalf);
         TriTree* trees[4];
         for (int i = 0; i < 4; ++i) {
-            trees[i] = upper.MakeTree(i, true);
-            trees[i]->root->SubdivideToDepth(0, true, 35, nullptr, 4);
+            trees[i] = upper.MakeTree(i, EdgeOwner::Roots);
+            trees[i]->root->SubdivideToDepth(TriNode::kRootLevel, TriNode::kPermanent, 35, nullptr,
+                                             4);
             trees[i]->root->RegisterCorners();
         }
         for (TriTree* t : trees)
