@@ -23,6 +23,6 @@ echo "== The library that drives Chromium (tests/web/package-lock.json)"
 (cd "$root/tests/web" && npm ci --no-audit --no-fund --loglevel=error)
 echo "== Browser build"
 emcmake cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$dir" --target page_probe
+cmake --build "$dir" --target window_probe
 echo "== The page in headless Chromium"
 node "$root/tests/web/page_test.js" "$dir/probe-site"

@@ -7,7 +7,7 @@
 
 #include <iterator>
 
-namespace win32web {
+namespace win32 {
 
 namespace {
 struct Named {
@@ -114,4 +114,4 @@ int VirtualKeyFromDom(std::string_view code, std::string_view key) {
     return 0;
 }
 
-} // namespace win32web
+} // namespace win32

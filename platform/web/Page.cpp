@@ -26,12 +26,13 @@ EM_JS(int, JsCanvasOrigin, (int id, int* left, int* top), {
     HEAP32[top >> 2] = origin[1];
     return 1;
 });
+EM_JS(void, JsShowCursor, (int shown), { Module['page'].showCursor(shown != 0); });
 EM_JS(int, JsExiting, (), { return Module['exiting'] ? 1 : 0; });
 EM_ASYNC_JS(void, JsNextFrame, (), { await Module['page'].nextFrame(); });
 // clang-format on
 } // namespace
 
-namespace win32web {
+namespace win32 {
 
 void CreateFrame(int id, const char* title, int x, int y, int width, int height) {
     JsCreateFrame(id, title ? title : "", x, y, width, height);
@@ -61,6 +62,10 @@ bool CanvasOrigin(int id, int& left, int& top) {
     return JsCanvasOrigin(id, &left, &top) != 0;
 }
 
+void ShowCursor(bool shown) {
+    JsShowCursor(shown ? 1 : 0);
+}
+
 std::string CanvasSelector(int id) {
     return "#moonhop-canvas-" + std::to_string(id);
 }
@@ -71,4 +76,4 @@ void WaitForNextFrame() {
         JsNextFrame();
 }
 
-} // namespace win32web
+} // namespace win32

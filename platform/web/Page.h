@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace win32web {
+namespace win32 {
 
 // Frames are named by ids the caller chooses. A new frame is hidden; x and y place its outer
 // top-left corner on the page's desk, width and height size its canvas.
@@ -15,8 +15,11 @@ void ShowFrame(int id, bool visible);
 void DestroyFrame(int id);
 // Keys go to the focused frame.
 void FocusFrame(int id);
-// The top-left corner of a frame's canvas on the page, in CSS pixels; false for no frame.
+// The top-left corner of a frame's canvas on the desk (the page's screen, where frames are
+// placed), in CSS pixels; false for no frame or a hidden one.
 bool CanvasOrigin(int id, int& left, int& top);
+// The pointer over the frames' canvases: the arrow, or none.
+void ShowCursor(bool shown);
 
 // The CSS selector of a frame's canvas, which WebGL contexts are made on.
 std::string CanvasSelector(int id);
@@ -25,4 +28,4 @@ std::string CanvasSelector(int id);
 // what was drawn. While the runtime exits it returns at once.
 void WaitForNextFrame();
 
-} // namespace win32web
+} // namespace win32

@@ -8,7 +8,7 @@
 
 #include <emscripten.h>
 
-namespace win32web {
+namespace win32 {
 
 std::deque<PageEvent>& PendingPageEvents() {
     static auto* events = new std::deque<PageEvent>;
@@ -27,9 +27,9 @@ MouseHit LocateMouse(const PageEvent& e, int captureFrame) {
     return hit;
 }
 
-} // namespace win32web
+} // namespace win32
 
-using win32web::PageEvent;
+using win32::PageEvent;
 
 namespace {
 // A key's code and key text, written by the page before it calls moonhop_page_key.
@@ -60,16 +60,16 @@ EMSCRIPTEN_KEEPALIVE void moonhop_page_key(int frame, int down, int repeat, int 
     PageEvent e;
     e.type = down ? PageEvent::Type::KeyDown : PageEvent::Type::KeyUp;
     e.frame = frame;
-    e.virtualKey = win32web::VirtualKeyFromDom(keyText[0], keyText[1]);
+    e.virtualKey = win32::VirtualKeyFromDom(keyText[0], keyText[1]);
     if (e.virtualKey == 0)
         return;
     e.repeat = down && repeat;
     SetModifiers(e, modifiers);
-    win32web::PendingPageEvents().push_back(e);
+    win32::PendingPageEvents().push_back(e);
 }
 
 // kind: 0 motion, 1 a button pressed, 2 a button released; frame: the one under the pointer
-// (0: none); x, y: on the page. buttons: those held afterwards.
+// (0: none); x, y: on the desk. buttons: those held afterwards.
 EMSCRIPTEN_KEEPALIVE void moonhop_page_mouse(int frame, int kind, int button, int x, int y,
                                              int buttons, int modifiers) {
     if (kind < 0 || kind > 2 || button < 0 || button > 2)
@@ -86,14 +86,14 @@ EMSCRIPTEN_KEEPALIVE void moonhop_page_mouse(int frame, int kind, int button, in
     e.right = (buttons & kRight) != 0;
     e.middle = (buttons & kMiddle) != 0;
     SetModifiers(e, modifiers);
-    win32web::PendingPageEvents().push_back(e);
+    win32::PendingPageEvents().push_back(e);
 }
 
 EMSCRIPTEN_KEEPALIVE void moonhop_page_close(int frame) {
     PageEvent e;
     e.type = PageEvent::Type::Close;
     e.frame = frame;
-    win32web::PendingPageEvents().push_back(e);
+    win32::PendingPageEvents().push_back(e);
 }
 
 } // extern "C"

@@ -4,7 +4,7 @@
 
 #include <deque>
 
-namespace win32web {
+namespace win32 {
 
 struct PageEvent {
     enum class Type { KeyDown, KeyUp, ButtonDown, ButtonUp, MouseMove, Close };
@@ -13,7 +13,7 @@ struct PageEvent {
     int virtualKey = 0;  // keys
     bool repeat = false; // a key down while the key is held
     int button = 0;      // 0 left, 1 middle, 2 right
-    int x = 0, y = 0;    // the pointer on the page, in CSS pixels from its top-left corner
+    int x = 0, y = 0;    // the pointer on the desk, in CSS pixels from its top-left corner
     bool left = false, middle = false, right = false; // buttons held after the event
     bool shift = false, control = false, alt = false;
 };
@@ -30,4 +30,4 @@ struct MouseHit {
 };
 MouseHit LocateMouse(const PageEvent& e, int captureFrame);
 
-} // namespace win32web
+} // namespace win32

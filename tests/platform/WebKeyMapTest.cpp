@@ -77,6 +77,6 @@ const Case kCases[] = {
 
 TEST(WebKeyMap, DomKeysBecomeWindowsVirtualKeys) {
     for (const Case& c : kCases)
-        EXPECT_EQ(win32web::VirtualKeyFromDom(c.code, c.key), c.vk)
+        EXPECT_EQ(win32::VirtualKeyFromDom(c.code, c.key), c.vk)
             << "code \"" << c.code << "\", key \"" << c.key << "\"";
 }

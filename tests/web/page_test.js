@@ -1,8 +1,9 @@
 #!/usr/bin/env node
-// The page on its own, in headless Chromium, with the probe program (probe/PageProbe.cpp):
-// frames where the program put them, what they draw, keys as virtual-key codes, the mouse
-// held during a drag, closing, the program's end and status, a page that never scrolls on
-// the game's keys, and what the page says where WebGL 2 is missing.
+// The browser backend on its own, in headless Chromium, with the probe program
+// (probe/WindowProbe.cpp): frames where the program put them, what they draw, keys as the
+// messages and virtual-key codes the desktop delivers, the mouse captured during a drag,
+// closing, the program's end and status, a page that never scrolls on the game's keys, and
+// what the page says where WebGL 2 is missing.
 //   node page_test.js SITE-FOLDER
 'use strict';
 
@@ -42,9 +43,9 @@ const checks = [
         .some((d) => d.textContent === 'probe drew its first frame'));
     expectEqual(await s.windows(), [
       { id: 1, title: 'Probe One', x: 10, y: 10, width: 320, height: 200, visible: true,
-        focused: true },
+        focused: false },
       { id: 2, title: 'Probe Two', x: 400, y: 120, width: 240, height: 160, visible: true,
-        focused: false }], 'frames');
+        focused: true }], 'frames (the last shown has the keys)');
   }],
 
   ['both canvases show what the program drew, each in its own WebGL 2 context', async (s) => {
@@ -56,11 +57,11 @@ const checks = [
     expectEqual(pixel(flat, 100, 80), [51, 102, 153], 'colour of the second canvas');
   }],
 
-  ['keys reach the focused frame as virtual-key codes', async (s) => {
+  ['keys reach the focused window as the desktop\'s messages and virtual-key codes', async (s) => {
     await s.focus(1);
     const k = s.page.keyboard;
     for (const key of ['KeyA', 'Digit7', 'Space', 'PageUp', 'PageDown', 'ArrowLeft', 'ArrowUp',
-      'ArrowRight', 'ArrowDown', 'Numpad1', 'NumpadAdd', 'F1', 'F12'])
+      'ArrowRight', 'ArrowDown', 'Numpad1', 'NumpadAdd', 'F1', 'F12', 'F10'])
       await k.press(key);
     // The driver's keyboard has Num Lock off: its keypad 1 is End, and gives the digit only
     // with Shift.
@@ -74,18 +75,17 @@ const checks = [
     await k.down('KeyX');
     await k.down('KeyX'); // held: the browser repeats it
     await k.up('KeyX');
-    await waitForLines(s, ['frame 1 key down 0x41', 'frame 1 key up 0x41',
-      'frame 1 key down 0x37', 'frame 1 key down 0x20', 'frame 1 key down 0x21',
-      'frame 1 key down 0x22', 'frame 1 key down 0x25', 'frame 1 key down 0x26',
-      'frame 1 key down 0x27', 'frame 1 key down 0x28', 'frame 1 key down 0x23',
-      'frame 1 key down 0x6B', 'frame 1 key down 0x70', 'frame 1 key down 0x7B',
-      'frame 1 key down 0x10 shift', 'frame 1 key down 0x41 shift',
-      'frame 1 key down 0x61 shift', 'frame 1 key up 0x10', 'frame 1 key down 0x12 alt',
-      'frame 1 key down 0x58 alt', 'frame 1 key down 0x58', 'frame 1 key down 0x58 repeat',
-      'frame 1 key up 0x58']);
+    const down = (code) => 'window 1 WM_KEYDOWN ' + code;
+    await waitForLines(s, [down('0x41'), 'window 1 WM_KEYUP 0x41', down('0x37'), down('0x20'),
+      down('0x21'), down('0x22'), down('0x25'), down('0x26'), down('0x27'), down('0x28'),
+      down('0x23'), down('0x6B'), down('0x70'), down('0x7B'), 'window 1 WM_SYSKEYDOWN 0x79',
+      'window 1 WM_SYSKEYUP 0x79', down('0x10'), down('0x41'), down('0x61'),
+      'window 1 WM_KEYUP 0x10', 'window 1 WM_SYSKEYDOWN 0x12', 'window 1 WM_SYSKEYDOWN 0x58',
+      'window 1 WM_SYSKEYUP 0x58', 'window 1 WM_SYSKEYUP 0x12', down('0x58'),
+      down('0x58 repeat'), 'window 1 WM_KEYUP 0x58']);
     await s.focus(2);
     await k.press('KeyB');
-    await waitForLines(s, ['frame 2 key down 0x42', 'frame 2 key up 0x42']);
+    await waitForLines(s, ['window 2 WM_KEYDOWN 0x42', 'window 2 WM_KEYUP 0x42']);
   }],
 
   ['the page never scrolls on Space, the arrows, Page Up and Page Down', async (s) => {
@@ -102,7 +102,7 @@ const checks = [
     }
   }],
 
-  ['a pressed button holds the mouse until released, even outside the frame', async (s) => {
+  ['a pressed button captures the mouse until a release, even outside the window', async (s) => {
     const m = s.page.mouse;
     const two = await canvasCentre(s, 2);
     const one = await canvasCentre(s, 1);
@@ -113,13 +113,15 @@ const checks = [
     await m.up({ button: 'left' });
     await m.up({ button: 'right' });
     await m.move(one.left + 5, one.top + 6);
-    // As on Windows, any release ends the hold: the right button's release, outside every
-    // frame, reaches none.
-    await waitForLines(s, ['frame 2 move 10,12', 'frame 2 button 0 down at 10,12 holding left',
-      'frame 2 button 2 down at 10,12 holding left right', 'frame 2 move -20,12',
-      'frame 2 button 0 up at -20,12 holding right', 'frame 1 move 5,6']);
-    const stray = (await s.log()).filter((l) => / button 2 up /.test(l));
-    expectEqual(stray, [], 'releases delivered after the hold ended');
+    // As on Windows, any release ends the capture: the right button's release, outside every
+    // window, reaches none.
+    await waitForLines(s, ['window 2 WM_MOUSEMOVE 10,12 holding',
+      'window 2 WM_LBUTTONDOWN 10,12 holding left',
+      'window 2 WM_RBUTTONDOWN 10,12 holding left right',
+      'window 2 WM_MOUSEMOVE -20,12 holding left right',
+      'window 2 WM_LBUTTONUP -20,12 holding right', 'window 1 WM_MOUSEMOVE 5,6 holding']);
+    const stray = (await s.log()).filter((l) => /WM_RBUTTONUP/.test(l));
+    expectEqual(stray, [], 'releases delivered after the capture ended');
   }],
 
   ['the program retitles and resizes a frame', async (s) => {
@@ -134,7 +136,7 @@ const checks = [
     expectEqual([w.x, w.y, w.width, w.height], [400, 120, 200, 200], 'retitled frame');
   }],
 
-  ['closing the second frame hides it and the first keeps drawing', async (s) => {
+  ['closing the second window hides it and the first keeps drawing', async (s) => {
     await s.clickClose(2);
     await s.waitFor('the second frame hidden', 10, () =>
       document.getElementById('window-2').hidden);
@@ -143,7 +145,7 @@ const checks = [
       before);
   }],
 
-  ['closing the first frame ends the program with status 0 after its exit handlers', async (s) => {
+  ['closing the first window ends the program with status 0 after its exit handlers', async (s) => {
     await s.clickClose(1);
     await s.waitFor('the end of the program', 10, () => document.body.dataset.state === 'ended');
     const state = await s.state();
@@ -163,7 +165,7 @@ const withoutWebGl2 = [
     await s.waitFor('the page\'s verdict', 10, () => document.body.dataset.state === 'no-webgl2');
     const state = await s.state();
     expect(/WebGL 2/.test(state.status), `status line "${state.status}"`);
-    expect(!s.requests.some((r) => /\.(wasm|data)$|page_probe\.js$/.test(r)),
+    expect(!s.requests.some((r) => /\.(wasm|data)$|window_probe\.js$/.test(r)),
       'requested: ' + s.requests.join(' '));
     expectEqual(s.errors, [], 'errors');
   }],

@@ -67,13 +67,14 @@
   }
 
   // The program decides which frame a mouse event belongs to when it reads it (the one holding
-  // the mouse, else the one under the pointer), so it gets the pointer on the page and the
-  // frame under it, if any.
+  // the mouse, else the one under the pointer), so it gets the pointer's place on the desk, the
+  // program's screen, and the frame under it, if any.
   function sendMouse(kind, e) {
     const canvas = e.target instanceof Element ? e.target.closest('.frame canvas') : null;
     const frame = canvas ? Number(canvas.parentElement.dataset.window) : 0;
-    call('moonhop_page_mouse', frame, kind, e.button, Math.floor(e.pageX), Math.floor(e.pageY),
-      e.buttons, modifiers(e));
+    const d = desk.getBoundingClientRect();
+    call('moonhop_page_mouse', frame, kind, e.button, Math.floor(e.clientX - d.left),
+      Math.floor(e.clientY - d.top), e.buttons, modifiers(e));
   }
 
   function sendKey(id, e, down) {
@@ -201,8 +202,11 @@
       const f = frames.get(id);
       if (!f || f.element.hidden)
         return null;
-      const r = f.canvas.getBoundingClientRect();
-      return [Math.round(r.left + window.scrollX), Math.round(r.top + window.scrollY)];
+      const r = f.canvas.getBoundingClientRect(), d = desk.getBoundingClientRect();
+      return [Math.round(r.left - d.left), Math.round(r.top - d.top)];
+    },
+    showCursor(shown) {
+      desk.classList.toggle('no-cursor', !shown);
     },
     nextFrame() {
       const now = performance.now();

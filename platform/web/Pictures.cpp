@@ -1,0 +1,21 @@
+// Picture files in the browser: only the core's own decoders (bit-field bitmaps, GIF, icons
+// and cursors). Other bitmap files, PNG and JPEG are refused as damaged files are; the
+// framework reads the uncompressed 8- and 24-bit bitmaps and TGA files itself.
+#include "platform/core/Pictures.h"
+
+namespace win32 {
+
+std::unique_ptr<Bitmap> LoadBitmapFile(const std::string&) {
+    return nullptr;
+}
+
+std::unique_ptr<RgbaPicture> DecodeBitmapFile(const std::string&) {
+    return nullptr;
+}
+
+const PictureCodecs& LinkedPictureCodecs() {
+    static const PictureCodecs none;
+    return none;
+}
+
+} // namespace win32
