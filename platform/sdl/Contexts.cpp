@@ -10,6 +10,7 @@ namespace win32 {
 
 void MakeNoContextCurrent() {
     State& s = GetState();
+    MakeLayerCurrent(nullptr);
     SDL_GL_MakeCurrent(nullptr, nullptr);
     s.currentContext = nullptr;
     s.currentDc = nullptr;
@@ -26,6 +27,7 @@ void ReportContextFailure(const char* reason) {
 }
 
 GlContext::~GlContext() {
+    DeleteLayerContext(layer);
     if (context)
         SDL_GL_DeleteContext(context);
 }
@@ -34,10 +36,12 @@ void RestoreCurrentContext() {
     State& s = GetState();
     GlContext* c = FindContext(s.currentContext);
     Window* w = FindWindow(WindowOfDc(s.currentDc));
-    if (c && w && Native(*w))
+    if (c && w && Native(*w)) {
+        MakeLayerCurrent(c->layer);
         SDL_GL_MakeCurrent(Native(*w), c->context);
-    else
+    } else {
         MakeNoContextCurrent();
+    }
 }
 
 } // namespace win32
@@ -55,6 +59,8 @@ HGLRC wglCreateContext(HDC dc) {
         return nullptr;
     auto c = std::make_unique<GlContext>();
     c->context = context;
+    if (!AttachLayerContext(*c))
+        return nullptr;
     c->pixelFormat = w->pixelFormat;
     return static_cast<HGLRC>(AddObject(std::move(c)));
 }
@@ -76,6 +82,9 @@ BOOL wglMakeCurrent(HDC dc, HGLRC context) {
     }
     GlContext* c = FindContext(context);
     Window* w = FindWindow(WindowOfDc(dc));
+    // The layer's pending drawing goes out while the outgoing context is still current.
+    if (c)
+        MakeLayerCurrent(c->layer);
     // As on Windows, a failed call leaves no context current.
     if (!c || !w || !Native(*w) || w->pixelFormat != c->pixelFormat ||
         SDL_GL_MakeCurrent(Native(*w), c->context) != 0) {
@@ -97,7 +106,7 @@ HDC wglGetCurrentDC() {
 
 PROC wglGetProcAddress(LPCSTR name) {
     // Windows answers only with a current context: entry points may differ between drivers.
-    if (!name || !FindContext(GetState().currentContext))
+    if (!name || !FindContext(GetState().currentContext) || !OffersEntryPoints())
         return nullptr;
     return reinterpret_cast<PROC>(SDL_GL_GetProcAddress(name));
 }

@@ -8,12 +8,17 @@
 #include <string>
 #include <vector>
 
+namespace gl11 {
+struct Context;
+}
+
 namespace win32 {
 
 struct GlContext : Object {
     GlContext() : Object(Kind::GlContext) {}
     ~GlContext() override;
     SDL_GLContext context = nullptr;
+    gl11::Context* layer = nullptr; // the OpenGL 1.1 layer's context, in the build that has it
     int pixelFormat = 0;
 };
 
@@ -61,6 +66,19 @@ void ApplyFormatAttributes(int pixelFormat);
 // and says on standard error, the first time only, why no OpenGL context could be made.
 void RestoreCurrentContext();
 void ReportContextFailure(const char* reason);
+
+// LayerContexts.cpp: the OpenGL the program draws with. In the build that draws through the
+// OpenGL 1.1 layer, contexts are OpenGL ES 3.0 contexts, each with a layer context: asked for
+// before a window or context is made, made with the native context, made current before it,
+// and flushed before a swap. Elsewhere these do nothing.
+void RequestContextKind();
+// False when the layer cannot draw on the new context.
+bool AttachLayerContext(GlContext& c);
+void DeleteLayerContext(gl11::Context* layer);
+void MakeLayerCurrent(gl11::Context* layer);
+void FlushLayer();
+// Whether wglGetProcAddress hands out entry points: the layer has none beyond OpenGL 1.1.
+bool OffersEntryPoints();
 
 // RunLengthGaps.cpp: makes black, as Windows leaves them, the pixels that the runs of a
 // run-length bitmap file skip; SDL gives them palette entry 0. Other files are left alone.

@@ -59,6 +59,7 @@ void ReadNativePosition(Window& w) {
 }
 
 void PresentNativeWindow(Window& w) {
+    FlushLayer();
     SDL_GL_SwapWindow(Native(w));
 }
 

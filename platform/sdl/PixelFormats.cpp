@@ -103,6 +103,7 @@ namespace win32 {
 void ApplyFormatAttributes(int index) {
     Format* f = FormatAt(index);
     SDL_GL_ResetAttributes();
+    RequestContextKind();
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
     if (!f)
         return;
