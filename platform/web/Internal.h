@@ -7,6 +7,10 @@
 
 #include <emscripten/html5_webgl.h>
 
+namespace gl11 {
+struct Context;
+}
+
 namespace win32 {
 
 // A window's frame on the page (Window::native); the core knows it by its id (nativeId).
@@ -23,7 +27,8 @@ struct GlContext : Object {
     GlContext() : Object(Kind::GlContext) {}
     ~GlContext() override;
     EMSCRIPTEN_WEBGL_CONTEXT_HANDLE webgl = 0;
-    int frame = 0; // the canvas it draws on
+    gl11::Context* layer = nullptr; // the OpenGL 1.1 the program draws with, on this context
+    int frame = 0;                  // the canvas it draws on
     int pixelFormat = 0;
 };
 

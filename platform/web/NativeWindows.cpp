@@ -5,6 +5,8 @@
 #include "platform/web/Internal.h"
 #include "platform/web/Page.h"
 
+#include "gl11/Gl.h"
+
 #include <algorithm>
 
 namespace win32 {
@@ -56,6 +58,7 @@ void ReadNativePosition(Window&) {
 // The browser shows what was drawn when it next has its turn; the message queue gives it that
 // turn once every shown window has presented (Input.cpp).
 void PresentNativeWindow(Window& w) {
+    gl11::FlushPending();
     Frame* frame = FrameOf(w);
     if (frame->presented)
         GetWebState().roundOver = true;
