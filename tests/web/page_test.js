@@ -36,11 +36,14 @@ async function canvasCentre(session, id) {
 }
 
 const checks = [
-  ['the program starts and shows its two frames where it placed them', async (s) => {
+  ['the program starts with the page\'s arguments and shows its two frames where it placed them',
+    async (s) => {
     await s.waitFor('the probe\'s first frame', 30, () =>
       document.body.dataset.state === 'running' &&
       Array.from(document.querySelectorAll('#log > div'))
         .some((d) => d.textContent === 'probe drew its first frame'));
+    expectEqual((await s.log()).slice(0, 3), ['argument 1: one', 'argument 2: two words',
+      'probe drew its first frame'], 'first lines of output');
     expectEqual(await s.windows(), [
       { id: 1, title: 'Probe One', x: 10, y: 10, width: 320, height: 200, visible: true,
         focused: false },
@@ -173,7 +176,8 @@ const withoutWebGl2 = [
 
 (async () => {
   let status = 0;
-  for (const [checksRun, options] of [[checks, { width: 1000, height: 400 }],
+  for (const [checksRun, options] of [[checks, { width: 1000, height: 400,
+    query: '?arg=one&arg=two%20words' }],
     [withoutWebGl2, { flags: ['--disable-webgl2'] }]]) {
     const session = await open(site, options);
     try {

@@ -260,6 +260,8 @@
 
   window.Module = {
     page,
+    // The program's arguments: each arg=... of the page's address, in order.
+    arguments: new URLSearchParams(location.search).getAll('arg'),
     print(line) {
       console.log(line);
       appendLog(line, false);
