@@ -63,6 +63,7 @@ void PresentNativeWindow(Window& w) {
     if (frame->presented)
         GetWebState().roundOver = true;
     frame->presented = true;
+    FramePresented(frame->id);
 }
 
 void ShowNativeCursor(bool shown) {

@@ -27,6 +27,7 @@ EM_JS(int, JsCanvasOrigin, (int id, int* left, int* top), {
     return 1;
 });
 EM_JS(void, JsShowCursor, (int shown), { Module['page'].showCursor(shown != 0); });
+EM_JS(void, JsPresented, (int id), { Module['page'].presented(id); });
 EM_JS(int, JsExiting, (), { return Module['exiting'] ? 1 : 0; });
 EM_ASYNC_JS(void, JsNextFrame, (), { await Module['page'].nextFrame(); });
 // clang-format on
@@ -64,6 +65,10 @@ bool CanvasOrigin(int id, int& left, int& top) {
 
 void ShowCursor(bool shown) {
     JsShowCursor(shown ? 1 : 0);
+}
+
+void FramePresented(int id) {
+    JsPresented(id);
 }
 
 std::string CanvasSelector(int id) {

@@ -21,6 +21,10 @@ bool CanvasOrigin(int id, int& left, int& top);
 // The pointer over the frames' canvases: the arrow, or none.
 void ShowCursor(bool shown);
 
+// Tells the page that a frame's canvas holds a finished frame, which it shows at the
+// browser's next turn (the page times the first).
+void FramePresented(int id);
+
 // The CSS selector of a frame's canvas, which WebGL contexts are made on.
 std::string CanvasSelector(int id);
 

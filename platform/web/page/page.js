@@ -22,10 +22,18 @@
   let running = false;      // the program takes events
   const uncapped = new URLSearchParams(location.search).has('uncapped');
 
-  // Frame timing, read by the tests and the benchmark: when the program first gave the browser
-  // its turn (all its windows drawn once), and how long each frame's work took.
-  const stats = { firstFrameAt: null, frames: 0, resumedAt: null, work: [] };
-  const workKept = 3600;
+  // Frame timing, read by the tests and the figures (bench/web_figures.js): when each window
+  // first presented a frame (milliseconds since the page's navigation began), the browser's
+  // turns, and for each turn the program's work before it (from its resumption to its next
+  // turn) and the period (from one resumption to the next).
+  const stats = { firstDrawn: {}, frames: 0, resumedAt: null, work: [], period: [] };
+  const kept = 3600;
+
+  function keep(list, value) {
+    list.push(value);
+    if (list.length > kept)
+      list.shift();
+  }
 
   function setState(state, text) {
     body.dataset.state = state;
@@ -208,17 +216,19 @@
     showCursor(shown) {
       desk.classList.toggle('no-cursor', !shown);
     },
+    presented(id) {
+      if (!(id in stats.firstDrawn))
+        stats.firstDrawn[id] = performance.now();
+    },
     nextFrame() {
       const now = performance.now();
-      if (stats.firstFrameAt === null)
-        stats.firstFrameAt = now;
-      if (stats.resumedAt !== null) {
-        stats.work.push(now - stats.resumedAt);
-        if (stats.work.length > workKept)
-          stats.work.shift();
-      }
+      if (stats.resumedAt !== null)
+        keep(stats.work, now - stats.resumedAt);
       return new Promise((resolve) => afterTurn(() => {
-        stats.resumedAt = performance.now();
+        const resumed = performance.now();
+        if (stats.resumedAt !== null)
+          keep(stats.period, resumed - stats.resumedAt);
+        stats.resumedAt = resumed;
         stats.frames++;
         resolve();
       }));
