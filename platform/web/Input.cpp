@@ -3,7 +3,7 @@
 // the queue waits for the browser's next animation frame, which shows them. The simulation so
 // steps once per displayed frame, as on a desktop with vertical sync. Then the DOM events the
 // page handed over meanwhile become messages for the window they concern (mouse input for the
-// window holding the capture).
+// window holding the capture), one by one as the program reads them.
 #include "platform/web/Internal.h"
 #include "platform/web/Page.h"
 #include "platform/web/PageInput.h"
@@ -81,8 +81,11 @@ void PumpNativeEvents() {
     if (AllShownWindowsPresented() || web.roundOver ||
         emscripten_get_now() - web.lastTurn > kLongestTurnless)
         GiveBrowserItsTurn();
+    // One event at a time, once the program has taken what came before: as on Windows, where a
+    // mouse event goes depends on the capture when it is read, and the button that came before
+    // may have just set or released it.
     auto& events = PendingPageEvents();
-    while (!events.empty()) {
+    while (!events.empty() && GetState().input.empty()) {
         PageEvent e = events.front();
         events.pop_front();
         Translate(e);
