@@ -14,7 +14,9 @@ namespace {
 bool Fits(long long width, long long height) {
     width = width < 0 ? -width : width;
     height = height < 0 ? -height : height;
-    return width * height <= static_cast<long long>(kMaxPictureBytes / 4);
+    // Divided, not multiplied: two 32-bit sizes can overflow a product.
+    const long long limit = static_cast<long long>(kMaxPictureBytes / 4);
+    return width == 0 || height <= limit / width;
 }
 
 std::uint16_t Be16(const std::uint8_t* p) {

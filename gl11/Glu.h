@@ -41,7 +41,8 @@ void gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centreX, GL
                GLdouble centreZ, GLdouble upX, GLdouble upY, GLdouble upZ);
 
 // Uploads every level of a mipmap pyramid to target, scaling the image to powers of two
-// first. Returns 0 or a GLU error code.
+// first. Returns 0, or GLU_INVALID_VALUE for a size below 1, GLU_INVALID_ENUM for a format or
+// type it does not take, GLU_OUT_OF_MEMORY when OpenGL takes the picture at no size.
 GLint gluBuild2DMipmaps(GLenum target, GLint internalFormat, GLsizei width, GLsizei height,
                         GLenum format, GLenum type, const void* data);
 

@@ -100,8 +100,8 @@ GLint gluBuild2DMipmaps(GLenum target, GLint internalFormat, GLsizei width, GLsi
     int levelWidth = NearestPowerOfTwo(width);
     int levelHeight = NearestPowerOfTwo(height);
     // Halved until OpenGL takes the level below the first (the system's GLU asks about that
-    // one, not the first itself). Refused even at one pixel, nothing is uploaded and, as there,
-    // no error is returned.
+    // one, not the first itself). Refused even at one pixel, nothing is uploaded, and unlike
+    // the system's GLU, which then answers success, the caller is told.
     for (;;) {
         const int halfWidth = levelWidth > 1 ? levelWidth / 2 : 1;
         const int halfHeight = levelHeight > 1 ? levelHeight / 2 : 1;
@@ -112,7 +112,7 @@ GLint gluBuild2DMipmaps(GLenum target, GLint internalFormat, GLsizei width, GLsi
         if (taken != 0)
             break;
         if (levelWidth == 1 && levelHeight == 1)
-            return 0;
+            return GLU_OUT_OF_MEMORY;
         levelWidth = halfWidth;
         levelHeight = halfHeight;
     }

@@ -265,6 +265,8 @@ TEST_F(ImageBudget, HeadersAreMeasuredBeforeTheLoadersSeeThem) {
         {"bitmap cut in its header", Bytes(whole.begin(), whole.begin() + 40), false},
         {"png", ShortPng(4096, 4096), true},
         {"png", bigPng, false},
+        {"png of the largest sizes", ShortPng(-1, -1), false},
+        {"png of no width", ShortPng(0, -1), true},
         {"gif screen", ShortGif(4097, 4096), false},
         {"gif image", gifWithImage(4096, 4096), true},
         {"gif image", gifWithImage(4096, 4097), false},

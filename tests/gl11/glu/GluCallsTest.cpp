@@ -63,25 +63,44 @@ const QuadricCase kQuadrics[] = {
     {0, 1, 1, 1, false, GLU_SMOOTH},       {0, 1, 5, 0, false, GLU_SMOOTH},
 };
 
+// A quadric of each GLU made as the case says, drawn by draw (a sphere or a disk of either GLU,
+// as the quadric type picks), and deleted.
+template <typename Quadric, typename New, typename Normals, typename Texture, typename Delete,
+          typename Draw>
+std::function<void()> WithQuadric(const QuadricCase& q, New make, Normals normals, Texture texture,
+                                  Delete remove, Draw draw) {
+    return [=] {
+        Quadric* quadric = make();
+        normals(quadric, q.normals);
+        texture(quadric, q.textured);
+        draw(quadric, q);
+        remove(quadric);
+    };
+}
+
+std::function<void()> SystemQuadric(const QuadricCase& q,
+                                    void (*draw)(GLUquadric*, const QuadricCase&)) {
+    return WithQuadric<GLUquadric>(q, ::gluNewQuadric, ::gluQuadricNormals, ::gluQuadricTexture,
+                                   ::gluDeleteQuadric, draw);
+}
+
+std::function<void()> OurQuadric(const QuadricCase& q,
+                                 void (*draw)(gl11::GLUquadric*, const QuadricCase&)) {
+    return WithQuadric<gl11::GLUquadric>(q, gl11::gluNewQuadric, gl11::gluQuadricNormals,
+                                         gl11::gluQuadricTexture, gl11::gluDeleteQuadric, draw);
+}
+
 TEST(GluCallsTest, SpheresAreDrawnAsTheSystemsGluDrawsThem) {
     for (const QuadricCase& q : kQuadrics) {
         SCOPED_TRACE(testing::Message() << "sphere radius " << q.radius << ", " << q.slices << " x "
                                         << q.stacks << ", textured " << q.textured);
-        ExpectSameCalls(
-            [&] {
-                GLUquadric* quadric = ::gluNewQuadric();
-                ::gluQuadricNormals(quadric, q.normals);
-                ::gluQuadricTexture(quadric, q.textured);
-                ::gluSphere(quadric, q.radius, q.slices, q.stacks);
-                ::gluDeleteQuadric(quadric);
-            },
-            [&] {
-                gl11::GLUquadric* quadric = gl11::gluNewQuadric();
-                gl11::gluQuadricNormals(quadric, q.normals);
-                gl11::gluQuadricTexture(quadric, q.textured);
-                gl11::gluSphere(quadric, q.radius, q.slices, q.stacks);
-                gl11::gluDeleteQuadric(quadric);
-            });
+        ExpectSameCalls(SystemQuadric(q,
+                                      [](GLUquadric* quadric, const QuadricCase& c) {
+                                          ::gluSphere(quadric, c.radius, c.slices, c.stacks);
+                                      }),
+                        OurQuadric(q, [](gl11::GLUquadric* quadric, const QuadricCase& c) {
+                            gl11::gluSphere(quadric, c.radius, c.slices, c.stacks);
+                        }));
     }
 }
 
@@ -90,21 +109,13 @@ TEST(GluCallsTest, DisksAreDrawnAsTheSystemsGluDrawsThem) {
         SCOPED_TRACE(testing::Message()
                      << "disk " << q.inner << " to " << q.radius << ", " << q.slices << " x "
                      << q.stacks << ", textured " << q.textured);
-        ExpectSameCalls(
-            [&] {
-                GLUquadric* quadric = ::gluNewQuadric();
-                ::gluQuadricNormals(quadric, q.normals);
-                ::gluQuadricTexture(quadric, q.textured);
-                ::gluDisk(quadric, q.inner, q.radius, q.slices, q.stacks);
-                ::gluDeleteQuadric(quadric);
-            },
-            [&] {
-                gl11::GLUquadric* quadric = gl11::gluNewQuadric();
-                gl11::gluQuadricNormals(quadric, q.normals);
-                gl11::gluQuadricTexture(quadric, q.textured);
-                gl11::gluDisk(quadric, q.inner, q.radius, q.slices, q.stacks);
-                gl11::gluDeleteQuadric(quadric);
-            });
+        ExpectSameCalls(SystemQuadric(q,
+                                      [](GLUquadric* quadric, const QuadricCase& c) {
+                                          ::gluDisk(quadric, c.inner, c.radius, c.slices, c.stacks);
+                                      }),
+                        OurQuadric(q, [](gl11::GLUquadric* quadric, const QuadricCase& c) {
+                            gl11::gluDisk(quadric, c.inner, c.radius, c.slices, c.stacks);
+                        }));
     }
 }
 
@@ -137,8 +148,7 @@ struct MipmapCase {
 
 TEST(GluCallsTest, MipmapsAreTheSystemsGluLevels) {
     // Powers of two and not (scaled up and down), thin ones, every format the framework
-    // uploads, rows padded and offset by the unpacking state, and largest sizes that cut
-    // (OpenGL refusing even the smallest).
+    // uploads, rows padded and offset by the unpacking state, and largest sizes that cut.
     const MipmapCase kCases[] = {
         {64, 64, 3, GL_RGB, 4, 0, 0, 0, 1024},
         {1, 1, 4, GL_RGBA, 4, 0, 0, 0, 1024},
@@ -154,7 +164,7 @@ TEST(GluCallsTest, MipmapsAreTheSystemsGluLevels) {
         {96, 96, 3, GL_RGB, 4, 0, 0, 0, 1024},
         {47, 95, 3, GL_RGB, 4, 0, 0, 0, 1024},
         {1, 700, 4, GL_RGBA, 4, 0, 0, 0, 256},
-        {8, 8, 3, GL_RGB, 4, 0, 0, 0, 0},
+
     };
     for (const MipmapCase& m : kCases) {
         SCOPED_TRACE(testing::Message()
@@ -184,6 +194,67 @@ TEST(GluCallsTest, MipmapsAreTheSystemsGluLevels) {
         ExpectSameCalls(build(&::gluBuild2DMipmaps), build(&gl11::gluBuild2DMipmaps),
                         m.maxTextureSize);
     }
+}
+
+TEST(GluCallsTest, NoQuadricDrawsNothing) {
+    recorder::Reset();
+    gl11::gluQuadricNormals(nullptr, GLU_SMOOTH);
+    gl11::gluQuadricTexture(nullptr, GL_TRUE);
+    gl11::gluSphere(nullptr, 1, 10, 10);
+    gl11::gluDisk(nullptr, 0, 1, 10, 10);
+    gl11::gluDeleteQuadric(nullptr);
+    EXPECT_TRUE(recorder::Calls().empty());
+}
+
+// What this GLU does not do says so, and stops a debug build; otherwise it changes nothing
+// (the quadric keeps its smooth normals) or uploads nothing.
+TEST(GluCallsTest, WhatIsNotImplementedSaysSo) {
+    const unsigned char pixels[16] = {};
+    auto flat = [] {
+        gl11::GLUquadric* quadric = gl11::gluNewQuadric();
+        gl11::gluQuadricNormals(quadric, GLU_FLAT);
+        gl11::gluSphere(quadric, 1, 4, 3);
+        gl11::gluDeleteQuadric(quadric);
+    };
+    auto floats = [&] {
+        return gl11::gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 1, 1, GL_RGB, GL_FLOAT, pixels);
+    };
+#ifndef NDEBUG
+    EXPECT_DEATH(flat(), "gluQuadricNormals \\(GLU_FLAT\\) is not implemented");
+    EXPECT_DEATH(floats(), "gluBuild2DMipmaps .* is not implemented");
+#else
+    ExpectSameCalls(
+        [] {
+            GLUquadric* quadric = ::gluNewQuadric();
+            ::gluSphere(quadric, 1, 4, 3);
+            ::gluDeleteQuadric(quadric);
+        },
+        flat);
+    recorder::Reset();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(floats(), GLU_INVALID_ENUM);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("is not implemented"), std::string::npos);
+    EXPECT_TRUE(recorder::Calls().empty());
+#endif
+}
+
+TEST(GluCallsTest, MipmapsThatOpenGLTakesAtNoSizeAreAnError) {
+    // The system's GLU asks down to one pixel, uploads nothing and answers success; ours asks
+    // the same and says it failed.
+    const unsigned char pixels[8 * 8 * 3] = {};
+    const Calls system = Record(
+        [&] { ::gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 8, 8, GL_RGB, GL_UNSIGNED_BYTE, pixels); }, 0);
+    GLint result = 0;
+    const Calls ours = Record(
+        [&] {
+            result =
+                gl11::gluBuild2DMipmaps(GL_TEXTURE_2D, 3, 8, 8, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+        },
+        0);
+    EXPECT_EQ(FirstDifference(system, ours), "");
+    EXPECT_EQ(result, GLU_OUT_OF_MEMORY);
+    for (const std::string& call : ours)
+        EXPECT_EQ(call.rfind("glTexImage2D", 0), std::string::npos) << call;
 }
 
 TEST(GluCallsTest, MipmapsRefuseWhatTheSystemsGluRefuses) {
