@@ -4,9 +4,11 @@
 // game's windows do: a pressed button captures the mouse and any release frees it, T in the
 // second window retitles and resizes it, closing the second window hides it, closing the first
 // ends the program with status 0. Its exit handler destroys what is left, as the game's do.
-// It first prints its arguments, one a line.
+// It first prints its arguments, one a line, and what the picture loaders make of a file of
+// each kind.
 #include "platform/Win32.h"
 #include "tests/web/probe/Draw.h"
+#include "tests/web/probe/Pictures.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -164,6 +166,7 @@ void AtExit() {
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         std::printf("argument %d: %s\n", i, argv[i]);
+    ReportPictures();
     std::atexit(AtExit);
     WNDCLASSA wc = {};
     wc.style = CS_OWNDC;
