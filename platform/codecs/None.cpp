@@ -1,6 +1,7 @@
-// Picture files in the browser: only the core's own decoders (bit-field bitmaps, GIF, icons
-// and cursors). Other bitmap files, PNG and JPEG are refused as damaged files are; the
-// framework reads the uncompressed 8- and 24-bit bitmaps and TGA files itself.
+// For a backend that links no picture decoder of its own (the browser's): only the core's
+// decoders (bit-field bitmaps, GIF, icons and cursors) read pictures. Other bitmap files, PNG
+// and JPEG are refused as damaged files are; the framework reads the uncompressed 8- and 24-bit
+// bitmaps and TGA files itself.
 #include "platform/core/Pictures.h"
 
 namespace win32 {
