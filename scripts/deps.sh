@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need (as root), or names the missing ones.
 # Usage: scripts/deps.sh [extra packages...]
+#        scripts/deps.sh --only packages...    (just these)
 set -u
-packages=(cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libgl-dev
-          libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev libx11-dev xvfb xauth
-          xdotool imagemagick x11-utils iproute2 python3 "$@")
+if [ "${1:-}" = --only ]; then
+    shift
+    packages=("$@")
+else
+    packages=(cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libgl-dev
+              libglu1-mesa-dev libgl1-mesa-dri libgtest-dev libbenchmark-dev libx11-dev xvfb
+              xauth xdotool imagemagick x11-utils iproute2 python3 "$@")
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

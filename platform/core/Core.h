@@ -136,6 +136,13 @@ HWND WindowOfDc(HDC dc);
 
 // MessageQueue.cpp: queues a message translated from input, behind those already queued.
 void QueueInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Queues a key as Windows words it: WM_KEYDOWN or WM_KEYUP, or the system-key messages for
+// F10, Alt and keys held with Alt; lParam with the repeat count, scan code, Alt (context),
+// previous state and transition bits.
+void QueueKey(HWND window, int virtualKey, bool down, bool repeat, bool alt, int scanCode);
+// Queues a mouse button's message (button 0 left, 1 middle, 2 right) or, for button -1, a
+// move; x and y in client pixels (kept to 16 signed bits), flags the MK_ bits held.
+void QueueMouse(HWND window, int button, bool down, WPARAM flags, int x, int y);
 
 // Kernel.cpp: a path with its backslashes turned into slashes, as the local file system spells
 // it; the same for a wide path, whose text is first turned back into the ANSI code page's.

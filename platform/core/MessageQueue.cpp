@@ -45,6 +45,29 @@ void QueueInput(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     GetState().input.push_back(MakeMessage(window, message, wParam, lParam));
 }
 
+void QueueKey(HWND window, int virtualKey, bool down, bool repeat, bool alt, int scanCode) {
+    bool system = alt || virtualKey == VK_F10 || virtualKey == VK_MENU;
+    UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
+    DWORD lp = 1u | ((static_cast<DWORD>(scanCode) & 0xFF) << 16);
+    if (alt)
+        lp |= 1u << 29;
+    if (!down || repeat)
+        lp |= 1u << 30;
+    if (!down)
+        lp |= 1u << 31;
+    QueueInput(window, message, static_cast<WPARAM>(virtualKey), static_cast<LPARAM>(lp));
+}
+
+void QueueMouse(HWND window, int button, bool down, WPARAM flags, int x, int y) {
+    static const UINT kButtons[3][2] = {{WM_LBUTTONUP, WM_LBUTTONDOWN},
+                                        {WM_MBUTTONUP, WM_MBUTTONDOWN},
+                                        {WM_RBUTTONUP, WM_RBUTTONDOWN}};
+    if (button < -1 || button > 2)
+        return;
+    UINT message = button < 0 ? WM_MOUSEMOVE : kButtons[button][down ? 1 : 0];
+    QueueInput(window, message, flags, MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
+}
+
 } // namespace win32
 
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

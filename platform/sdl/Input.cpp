@@ -73,42 +73,20 @@ void TranslateKey(const SDL_KeyboardEvent& e) {
     int vk = VirtualKeyFromSdl(e.keysym);
     if (!w || vk == 0)
         return;
-    bool down = e.type == SDL_KEYDOWN;
-    bool system = (e.keysym.mod & KMOD_ALT) || vk == VK_F10 || vk == VK_MENU;
-    UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-    // Repeat count 1, scan code, previous state (bit 30) and transition (bit 31).
-    DWORD lp = 1u | ((static_cast<DWORD>(e.keysym.scancode) & 0xFF) << 16);
-    if (!down || e.repeat)
-        lp |= 1u << 30;
-    if (!down)
-        lp |= 1u << 31;
-    if (e.keysym.mod & KMOD_ALT)
-        lp |= 1u << 29;
-    QueueInput(w->handle, message, static_cast<WPARAM>(vk), static_cast<LPARAM>(lp));
+    QueueKey(w->handle, vk, e.type == SDL_KEYDOWN, e.repeat != 0, (e.keysym.mod & KMOD_ALT) != 0,
+             e.keysym.scancode);
 }
 
 void TranslateButton(const SDL_MouseButtonEvent& e) {
     int x = e.x, y = e.y;
     Window* w = MouseTarget(e.windowID, x, y);
-    if (!w)
+    int button = e.button == SDL_BUTTON_LEFT     ? 0
+                 : e.button == SDL_BUTTON_MIDDLE ? 1
+                 : e.button == SDL_BUTTON_RIGHT  ? 2
+                                                 : -1;
+    if (!w || button < 0)
         return;
-    bool down = e.type == SDL_MOUSEBUTTONDOWN;
-    UINT message;
-    switch (e.button) {
-    case SDL_BUTTON_LEFT:
-        message = down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        break;
-    case SDL_BUTTON_MIDDLE:
-        message = down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        break;
-    case SDL_BUTTON_RIGHT:
-        message = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-        break;
-    default:
-        return;
-    }
-    QueueInput(w->handle, message, ButtonFlags(),
-               MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
+    QueueMouse(w->handle, button, e.type == SDL_MOUSEBUTTONDOWN, ButtonFlags(), x, y);
 }
 
 void TranslateMotion(const SDL_MouseMotionEvent& e) {
@@ -116,8 +94,7 @@ void TranslateMotion(const SDL_MouseMotionEvent& e) {
     Window* w = MouseTarget(e.windowID, x, y);
     if (!w)
         return;
-    QueueInput(w->handle, WM_MOUSEMOVE, ButtonFlags(),
-               MAKELPARAM(static_cast<short>(x), static_cast<short>(y)));
+    QueueMouse(w->handle, -1, false, ButtonFlags(), x, y);
 }
 } // namespace
 

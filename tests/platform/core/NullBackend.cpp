@@ -1,6 +1,6 @@
 // The smallest backend: no window system, no OpenGL and no picture decoders beside the core's
-// own. It is everything a backend must provide besides the core, so the core is linked here
-// with nothing else, as a check that it needs nothing else.
+// own (platform/codecs/None.cpp). It is everything a backend must provide besides the core,
+// so the core is linked here with nothing else, as a check that it needs nothing else.
 #include "platform/core/Pictures.h"
 
 #include <cstdio>
@@ -36,17 +36,6 @@ POINT NativeCursorPosition() {
 void MakeNoContextCurrent() {
     GetState().currentContext = nullptr;
     GetState().currentDc = nullptr;
-}
-
-std::unique_ptr<Bitmap> LoadBitmapFile(const std::string&) {
-    return nullptr;
-}
-std::unique_ptr<RgbaPicture> DecodeBitmapFile(const std::string&) {
-    return nullptr;
-}
-const PictureCodecs& LinkedPictureCodecs() {
-    static const PictureCodecs none;
-    return none;
 }
 
 } // namespace win32
