@@ -1,4 +1,5 @@
-/* Written in C: C++ would have to repeat the C library's exception specification of time(). */
+/* Written in C: in C++ this definition would have to repeat the noexcept that glibc
+   declares time() with. */
 #include "tests/harness/FixedClock.h"
 
 static time_t fixedClock;
